@@ -1,0 +1,413 @@
+#include "core/number_rules.h"
+
+#include <algorithm>
+#include <array>
+#include <cfloat>
+#include <charconv>
+#include <climits>
+#include <cmath>
+#include <optional>
+#include <system_error>
+
+namespace movesta {
+
+namespace {
+
+// Every number is written and compared at 15 significant digits, like the results shown to the user.
+constexpr int kSignificantDigits = 15;
+
+// Longest text quoted in a conversion message; pasted texts can be megabytes long.
+constexpr std::size_t kQuotedChars = 40;
+
+// RoundDecimal accepts this many decimals at most; beyond it every double is already whole or 0.
+constexpr int kMaxRoundDecimals = 30;
+
+bool isDigit(char c) { return c >= '0' && c <= '9'; }
+
+// ReadDecimalNumber trims spaces and tabs only.
+bool isTrimBlank(char c) { return c == ' ' || c == '\t'; }
+
+// ReadLeadingNumber also skips line feeds, wherever they stand.
+bool isSkippedBlank(char c) { return c == ' ' || c == '\t' || c == '\n'; }
+
+bool isUtf8Continuation(char c) { return (static_cast<unsigned char>(c) & 0xC0) == 0x80; }
+
+bool isControl(char c) { return static_cast<unsigned char>(c) < 0x20 || c == 0x7F; }
+
+std::string conversionMessage(std::string_view text) {
+    if (text.empty()) {
+        return "Type mismatch: an empty text is not a number.";
+    }
+    // Cut after kQuotedChars characters, never inside a UTF-8 sequence (a lead byte and up to three
+    // continuation bytes make one character; stray bytes count as one each).
+    std::size_t cut = 0;
+    for (std::size_t chars = 0; cut < text.size() && chars < kQuotedChars; ++chars) {
+        const std::size_t start = cut++;
+        while (cut < text.size() && cut - start < 4 && isUtf8Continuation(text[cut])) {
+            ++cut;
+        }
+    }
+    std::string message = "Type mismatch: \"";
+    for (const char c : text.substr(0, cut)) {
+        // A NUL or line break would cut or garble the message shown in a dialog.
+        message += isControl(c) ? '?' : c;
+    }
+    if (cut < text.size()) {
+        message += "...";
+    }
+    message += "\" is not a number.";
+    return message;
+}
+
+// A value beyond the double range reads as the largest double rather than infinity, so that the
+// 15-digit text of DBL_MAX (1.79769313486232e308, just above it) still reads back; a value below
+// the smallest subnormal reads 0.
+double saturated(bool tooLarge) { return tooLarge ? DBL_MAX : 0.0; }
+
+// Converts digits with at most one '.' (and at least one digit) to a double. from_chars rounds
+// correctly and looks at no more digits than it needs, so megabyte texts stay linear.
+double digitsToDouble(std::string_view digits, bool negative) {
+    double value = 0.0;
+    const auto result =
+        std::from_chars(digits.data(), digits.data() + digits.size(), value, std::chars_format::fixed);
+    if (result.ec == std::errc::result_out_of_range) {
+        // Both overflow and underflow end up here; a non-zero digit before the decimal sign
+        // means the value is at least 1, hence too large.
+        const std::size_t firstNonZero = digits.find_first_not_of("0.");
+        const std::size_t point = digits.find('.');
+        value = saturated(firstNonZero < point);
+    }
+    if (value == 0.0) {
+        return 0.0; // "-0" reads +0: a minus zero must never be written back as "-0"
+    }
+    return negative ? -value : value;
+}
+
+// A text in the number notation, split up: sign apart, blanks trimmed.
+struct DecimalText {
+    bool negative = false;
+    std::string_view body;                      // digits and at most one decimal sign
+    std::size_t signPos = std::string_view::npos; // position of the decimal sign in body
+};
+
+// The number notation as read: blanks around it, an optional '-', digits and one optional decimal
+// sign with at least one digit in all. The comma is the decimal sign; a point is accepted as well,
+// because a pasted "70.5" plainly means 70,5. "70," and ",5" are numbers: "70," is what remains when
+// the weight text "70,5" is cut to three characters.
+std::optional<DecimalText> scanDecimalText(std::string_view text) {
+    while (!text.empty() && isTrimBlank(text.front())) {
+        text.remove_prefix(1);
+    }
+    while (!text.empty() && isTrimBlank(text.back())) {
+        text.remove_suffix(1);
+    }
+    DecimalText scanned;
+    if (!text.empty() && text.front() == '-') {
+        scanned.negative = true;
+        text.remove_prefix(1);
+    }
+    bool anyDigit = false;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        if (isDigit(c)) {
+            anyDigit = true;
+        } else if ((c == ',' || c == '.') && scanned.signPos == std::string_view::npos) {
+            scanned.signPos = i;
+        } else {
+            return std::nullopt; // inner blanks, a second sign, '+', exponents, letters, any other byte
+        }
+    }
+    if (!anyDigit) {
+        return std::nullopt;
+    }
+    scanned.body = text;
+    return scanned;
+}
+
+std::optional<double> tryReadDecimalNumber(std::string_view text) {
+    const std::optional<DecimalText> scanned = scanDecimalText(text);
+    if (!scanned) {
+        return std::nullopt;
+    }
+    const std::string_view body = scanned->body;
+    if (scanned->signPos == std::string_view::npos || body[scanned->signPos] == '.') {
+        return digitsToDouble(body, scanned->negative);
+    }
+    // from_chars wants a point: copy with the comma replaced, on the stack for ordinary lengths.
+    std::array<char, 64> small;
+    std::string large;
+    char* copy = small.data();
+    if (body.size() > small.size()) {
+        large.assign(body);
+        copy = large.data();
+    } else {
+        std::copy(body.begin(), body.end(), copy);
+    }
+    copy[scanned->signPos] = '.';
+    return digitsToDouble(std::string_view(copy, body.size()), scanned->negative);
+}
+
+// A finite double as decimal digits: |value| = 0.d[0]d[1]...d[count-1] * 10^point, without leading
+// or trailing zero digits. Zero has no digits and is never negative.
+struct DecimalDigits {
+    std::array<char, 17> digits{}; // the shortest round-trip form has at most 17 digits
+    int count = 0;
+    int point = 0;
+    bool negative = false;
+
+    char digitAt(int index) const { return index >= 0 && index < count ? digits[index] : '0'; }
+};
+
+// Keeps the first `keep` digits (keep may be 0 or negative: nothing left) and rounds half away
+// from zero on the first digit dropped.
+void roundDigits(DecimalDigits& d, int keep) {
+    if (keep < d.count) {
+        const bool up = keep >= 0 && d.digits[keep] >= '5';
+        d.count = std::max(keep, 0);
+        if (up) {
+            int i = d.count - 1;
+            while (i >= 0 && d.digits[i] == '9') {
+                --i;
+            }
+            if (i < 0) {
+                // 0.999 -> 1.000, or nothing kept and rounded up: one digit a place higher
+                d.digits[0] = '1';
+                d.count = 1;
+                ++d.point;
+            } else {
+                ++d.digits[i];
+                d.count = i + 1; // the nines after it became zeros
+            }
+        }
+    }
+    while (d.count > 0 && d.digits[d.count - 1] == '0') {
+        --d.count;
+    }
+    if (d.count == 0) {
+        d = DecimalDigits{};
+    }
+}
+
+// The one rounding of all number output. The double is taken as its shortest round-trip decimal
+// digits (so 0.125 is 125e-3, not the binary value slightly off it), rounded to 15 significant
+// digits half away from zero, then, when decimals >= 0, half away from zero at that many decimals.
+// Rounding on the digit string is what gives 22.499999999999996 -> 22.5 -> 23 and 2.5 -> 3.
+DecimalDigits decimalDigits(double value, int decimals) {
+    if (!std::isfinite(value)) {
+        throw OverflowError();
+    }
+    DecimalDigits d;
+    if (value == 0.0) {
+        return d;
+    }
+    std::array<char, 32> text;
+    const auto written =
+        std::to_chars(text.data(), text.data() + text.size(), value, std::chars_format::scientific);
+    const char* p = text.data();
+    if (*p == '-') {
+        d.negative = true;
+        ++p;
+    }
+    for (; p != written.ptr && *p != 'e'; ++p) {
+        if (*p != '.') {
+            d.digits[d.count++] = *p;
+        }
+    }
+    ++p; // 'e'
+    if (*p == '+') {
+        ++p;
+    }
+    int exponent = 0;
+    std::from_chars(p, written.ptr, exponent);
+    d.point = exponent + 1;
+
+    roundDigits(d, kSignificantDigits);
+    if (decimals >= 0) {
+        roundDigits(d, d.point + decimals);
+    }
+    return d;
+}
+
+// Plain positional form, never an exponent: at least one digit before the comma, then either
+// exactly `decimals` decimals or (decimals < 0) as many as the digits need.
+std::string writePlain(const DecimalDigits& d, int decimals) {
+    const int integerDigits = std::max(d.point, 1);
+    const int fractionDigits = decimals >= 0 ? decimals : std::max(d.count - d.point, 0);
+    std::string text;
+    text.reserve(static_cast<std::size_t>((d.negative ? 1 : 0) + integerDigits +
+                                          (fractionDigits > 0 ? fractionDigits + 1 : 0)));
+    if (d.negative) {
+        text += '-';
+    }
+    // Digit i stands for the place 10^(point - 1 - i).
+    for (int i = d.point - integerDigits; i < d.point; ++i) {
+        text += d.digitAt(i);
+    }
+    if (fractionDigits > 0) {
+        text += ',';
+        for (int i = d.point; i < d.point + fractionDigits; ++i) {
+            text += d.digitAt(i);
+        }
+    }
+    return text;
+}
+
+// The masks of the program; the point in a mask stands for the decimal comma of the output.
+int maskDecimals(std::string_view mask) {
+    if (mask == "0") {
+        return 0;
+    }
+    if (mask == "0.0") {
+        return 1;
+    }
+    if (mask == "0.00") {
+        return 2;
+    }
+    throw std::invalid_argument("FormatWithMask: unknown mask \"" + std::string(mask) + "\"");
+}
+
+} // namespace
+
+ConversionError::ConversionError(std::string_view text) : NumberError(conversionMessage(text)) {}
+
+OverflowError::OverflowError() : NumberError("Overflow: the result is too large to be calculated.") {}
+
+int DigitKeyFilter(int keyCode) {
+    // Codes up to 26 are Backspace, Tab, Enter and the Ctrl+letter keys (Ctrl+V pastes); negative
+    // codes never come from a character key and pass along with them.
+    if (keyCode <= 26 || (keyCode >= '0' && keyCode <= '9')) {
+        return keyCode;
+    }
+    return 0;
+}
+
+double ReadLeadingNumber(std::string_view text) {
+    // Optional '-', digits, then '.' and digits if a point follows; spaces, tabs and line feeds
+    // are skipped everywhere ("7 0" is 70, "- 5" is -5). The comma ends the number: "70,5" is 70.
+    const std::size_t size = text.size();
+    std::size_t i = 0;
+    const auto skipBlanks = [&] {
+        while (i < size && isSkippedBlank(text[i])) {
+            ++i;
+        }
+    };
+    skipBlanks();
+    bool negative = false;
+    if (i < size && text[i] == '-') {
+        negative = true;
+        ++i;
+        skipBlanks();
+    }
+    const std::size_t start = i;
+    std::size_t end = i;  // just after the last character of the number
+    std::size_t kept = 0; // characters of the number other than blanks
+    bool anyDigit = false;
+    const auto readDigits = [&] {
+        for (; i < size; ++i) {
+            if (isDigit(text[i])) {
+                anyDigit = true;
+                ++kept;
+                end = i + 1;
+            } else if (!isSkippedBlank(text[i])) {
+                break;
+            }
+        }
+    };
+    readDigits();
+    if (i < size && text[i] == '.') {
+        ++kept;
+        end = ++i;
+        readDigits();
+    }
+    if (!anyDigit) {
+        return 0.0; // "", "abc", "-", "."
+    }
+    const std::string_view number = text.substr(start, end - start);
+    if (number.size() == kept) {
+        return digitsToDouble(number, negative);
+    }
+    // Blanks inside the number: gather the rest, on the stack for ordinary lengths.
+    std::array<char, 64> small;
+    std::string large;
+    char* copy = small.data();
+    if (kept > small.size()) {
+        large.resize(kept);
+        copy = large.data();
+    }
+    std::size_t n = 0;
+    for (const char c : number) {
+        if (!isSkippedBlank(c)) {
+            copy[n++] = c;
+        }
+    }
+    return digitsToDouble(std::string_view(copy, n), negative);
+}
+
+double ReadDecimalNumber(std::string_view text) {
+    if (const std::optional<double> value = tryReadDecimalNumber(text)) {
+        return *value;
+    }
+    throw ConversionError(text);
+}
+
+std::string NumberToText(double value) {
+    // Plain form at every magnitude (1e21 is 22 digits, 1e-20 has 19 zeros after the comma): the
+    // text must read back with ReadDecimalNumber, which knows no exponent. Zero, -0 included, is "0".
+    return writePlain(decimalDigits(value, -1), -1);
+}
+
+std::string FormatWithMask(double value, std::string_view mask) {
+    // A negative value that rounds to zero is written without minus: -0.04 with "0.0" is "0,0".
+    const int decimals = maskDecimals(mask);
+    return writePlain(decimalDigits(value, decimals), decimals);
+}
+
+std::string FormatWithMask(std::string_view text, std::string_view mask) {
+    const int decimals = maskDecimals(mask);
+    const std::optional<double> value = tryReadDecimalNumber(text);
+    if (!value) {
+        return std::string(text); // an unreadable text, "" included, is shown as it is
+    }
+    return writePlain(decimalDigits(*value, decimals), decimals);
+}
+
+double RoundDecimal(double value, int decimals) {
+    // Subtracting decimal texts in binary leaves noise (1000,5 - 1000,4 = 0.10000000000002274);
+    // rounding on the decimal digits gives back exactly the double nearest to 0,1.
+    if (decimals < 0 || decimals > kMaxRoundDecimals) {
+        throw std::invalid_argument("RoundDecimal: decimals out of range");
+    }
+    const DecimalDigits d = decimalDigits(value, decimals);
+    if (d.count == 0) {
+        return 0.0;
+    }
+    // Read back as "<digits>e<exponent>", a text of at most 15 digits and a short exponent.
+    std::array<char, 32> text;
+    char* p = std::copy(d.digits.begin(), d.digits.begin() + d.count, text.data());
+    *p++ = 'e';
+    p = std::to_chars(p, text.data() + text.size(), d.point - d.count).ptr;
+    double result = 0.0;
+    const auto read = std::from_chars(text.data(), p, result, std::chars_format::scientific);
+    if (read.ec == std::errc::result_out_of_range) {
+        result = saturated(d.point > 0); // DBL_MAX at 15 digits is just above DBL_MAX
+    }
+    return d.negative ? -result : result;
+}
+
+int DecimalPlaces(std::string_view text) {
+    const std::optional<DecimalText> scanned = scanDecimalText(text);
+    if (!scanned || scanned->signPos == std::string_view::npos) {
+        return 0;
+    }
+    const std::size_t places = scanned->body.size() - scanned->signPos - 1;
+    return static_cast<int>(std::min<std::size_t>(places, INT_MAX));
+}
+
+double CheckedResult(double value) {
+    if (!std::isfinite(value)) {
+        throw OverflowError();
+    }
+    return value;
+}
+
+} // namespace movesta

@@ -1,0 +1,57 @@
+#include "main_window/form1_view.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+
+#include "main_window/form1.h"
+#include "platform/qt/pictures.h"
+#include "platform/qt/qt_window_manager.h"
+#include "platform/qt/twips.h"
+
+namespace movesta {
+
+Form1View::Form1View(Form1& model, QtWindowManager& manager) : FormView(model, manager, 7230, 5685)
+{
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                   | Qt::WindowCloseButtonHint);
+
+    auto* frame = new QGroupBox(QStringLiteral("Units"), client());
+    frame->setGeometry(twipsRect(2280, 120, 2655, 615));
+    auto* metric = bindOption(model.Option1, twipsRect(360, 240, 855, 255), frame);
+    auto* english = bindOption(model.Option2, twipsRect(1440, 240, 855, 255), frame);
+    metric->adjustSize();
+    english->adjustSize();
+
+    bindLabel(model.Label2, twipsRect(2880, 840, 1455, 255), Qt::AlignCenter);
+    QLineEdit* weight = bindTextBox(model.Text1, twipsRect(3120, 1080, 975, 615), Qt::AlignCenter);
+    weight->setAccessibleName(QStringLiteral("Weight"));
+
+    for (Label* heading : {&model.Label6, &model.Label7}) {
+        QLabel* label = bindLabel(*heading,
+                                  heading == &model.Label6 ? twipsRect(480, 1080, 2415, 615)
+                                                           : twipsRect(4320, 1080, 2415, 615),
+                                  Qt::AlignCenter);
+        label->setWordWrap(true);
+        QFont font = label->font();
+        font.setPointSizeF(7.5);
+        font.setBold(true);
+        label->setFont(font);
+    }
+    bindPicture(model.Image1, twipsRect(480, 1800, 2385, 2580))
+        ->setAccessibleName(QStringLiteral("Energy expenditure of selected physical activities"));
+    bindPicture(model.Image3, twipsRect(4320, 1800, 2400, 2520))
+        ->setAccessibleName(QStringLiteral("Time required to burn calories during selected physical activity"));
+    bindPicture(model.Image2, QRect(twips(720), twips(4680), 385, 41));
+    QLabel* notice = bindLabel(model.Label1, twipsRect(0, 5400, 7215, 255), Qt::AlignCenter);
+    QFont small = notice->font();
+    small.setPointSizeF(7.5);
+    notice->setFont(small);
+
+    setTabOrder(weight, metric);
+    setTabOrder(metric, english);
+    weight->setFocus(Qt::OtherFocusReason);
+}
+
+} // namespace movesta

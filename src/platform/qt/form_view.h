@@ -1,0 +1,82 @@
+#pragma once
+
+// Base of the Qt views: shows a window model's controls in real widgets and feeds what the
+// user does back into the model. Model to widget: only when they differ, with signals blocked,
+// so showing a change never comes back as an edit. Widget to model: only user signals.
+
+#include <QHash>
+#include <QList>
+#include <QPointer>
+#include <QWidget>
+
+#include <functional>
+#include <memory>
+#include <vector>
+
+#include "platform/controls.h"
+
+class QAction;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QMenu;
+class QRadioButton;
+
+namespace movesta {
+
+class PictureWidget;
+class Window;
+class WindowManager;
+
+class FormView : public QWidget {
+    Q_OBJECT
+public:
+    FormView(Window& model, WindowManager& manager, int clientWidthTwips, int clientHeightTwips);
+    ~FormView() override;
+
+    Window& model() const { return m_model; }
+    // The surface on which controls are placed at their twip positions (below a menu bar).
+    QWidget* client() const { return m_client; }
+
+    // The model no longer reaches the widgets nor they the model; used when the window unloads.
+    void unbind();
+    // The manager closes this view itself; no close handler of the model runs.
+    void setClosingByManager() { m_closingByManager = true; }
+
+    QLabel* bindLabel(Label& label, QRect geometry, Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter);
+    QLineEdit* bindTextBox(TextBox& box, QRect geometry, Qt::Alignment alignment = Qt::AlignLeft);
+    QComboBox* bindCombo(ComboBox& combo, QRect geometry);
+    QListWidget* bindList(ListBox& list, QRect geometry);
+    PictureWidget* bindPicture(Picture& picture, QRect geometry);
+    QRadioButton* bindOption(OptionButton& option, QRect geometry, QWidget* parent);
+    QAction* bindMenuItem(MenuItem& item, QMenu* menu);
+
+    // The widget that shows a control, or nullptr.
+    QWidget* widgetOf(const Control& control) const;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    struct Binding;
+    Binding& addBinding(Control& control, QWidget* widget, std::function<void(Aspect, int)> redraw);
+    void applyStyle(QWidget* widget, const Control& control) const;
+    bool menuShortcutMatches(const class QKeyEvent* event) const;
+
+    Window& m_model;
+    WindowManager& m_manager;
+    QWidget* m_client;
+    std::vector<std::unique_ptr<Binding>> m_bindings;
+    QHash<const QObject*, Control*> m_controlOf;
+    QList<QAction*> m_menuActions;
+    bool m_closingByManager = false;
+};
+
+// The character code a key event types, as the KeyPress handlers see it; -1 for keys that
+// type no character (arrows, Delete, Home, End, function keys).
+int CharacterCode(const class QKeyEvent& event);
+
+} // namespace movesta

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <string>
+
+#include "platform/desktop_services.h"
+
+namespace movesta {
+
+class QtDesktopServices : public DesktopServices {
+public:
+    QtDesktopServices();
+    int messageBox(const std::string& prompt, MessageButtons buttons, MessageIcon icon,
+                   const std::string& title) override;
+    void clearClipboard() override;
+    void setClipboardText(const std::string& text) override;
+    void openAddress(const std::string& address) override;
+    std::string productPageAddress() const override { return m_productPage; }
+
+private:
+    std::string m_productPage;
+};
+
+} // namespace movesta

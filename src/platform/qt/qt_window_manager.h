@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QHash>
+#include <QObject>
+#include <QPointer>
+
+#include <functional>
+#include <map>
+#include <string>
+
+#include "platform/window_manager.h"
+
+namespace movesta {
+
+class FormView;
+
+// The window manager of the real program: each loaded window model gets its Qt view, shown
+// centred; unloaded models are destroyed from the event loop, never inside their own handler.
+class QtWindowManager : public QObject, public WindowManager {
+    Q_OBJECT
+public:
+    using ViewFactory = std::function<FormView*(Window&, QtWindowManager&)>;
+
+    ~QtWindowManager() override;
+
+    void registerView(const std::string& id, ViewFactory factory);
+    FormView* viewOf(const Window& window) const;
+
+protected:
+    void attachView(Window& window, const std::string& id) override;
+    void presentView(Window& window) override;
+    void closeView(Window& window) override;
+    void scheduleDestruction() override;
+    void quitApplication() override;
+
+private:
+    std::map<std::string, ViewFactory> m_viewFactories;
+    QHash<const Window*, QPointer<FormView>> m_views;
+    bool m_destructionPending = false;
+};
+
+} // namespace movesta

@@ -1,0 +1,52 @@
+#pragma once
+
+// Base of the window models: owns nothing but the list of its controls, knows whether it is
+// shown, and reaches the desktop and the window manager.
+
+#include <string>
+#include <vector>
+
+namespace movesta {
+
+class Control;
+class DesktopServices;
+class WindowManager;
+
+class Window {
+public:
+    Window(DesktopServices& desktop, std::string caption);
+    virtual ~Window() = default;
+    Window(const Window&) = delete;
+    Window& operator=(const Window&) = delete;
+
+    const std::string& caption() const { return m_caption; }
+    DesktopServices& desktop() const { return m_desktop; }
+
+    virtual void Form_Load() {}
+    virtual void Form_Activate() {}
+    virtual void Form_Unload() {}
+
+    bool isShown() const { return m_shown; }
+    Control* focusedControl() const { return m_focus; }
+    const std::vector<Control*>& controls() const { return m_controls; }
+    Control* findControl(const std::string& name) const;
+
+    // Closes and unloads this window; safe from inside its own handlers.
+    void unload();
+
+    // Called by the window manager and the toolkit only.
+    void setShown(bool shown) { m_shown = shown; }
+    void setFocusedControl(Control* control) { m_focus = control; }
+    void setManager(WindowManager* manager) { m_manager = manager; }
+    void registerControl(Control* control) { m_controls.push_back(control); }
+
+private:
+    DesktopServices& m_desktop;
+    std::string m_caption;
+    bool m_shown = false;
+    Control* m_focus = nullptr;
+    WindowManager* m_manager = nullptr;
+    std::vector<Control*> m_controls;
+};
+
+} // namespace movesta

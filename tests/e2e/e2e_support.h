@@ -1,0 +1,49 @@
+#pragma once
+
+#include <QApplication>
+#include <QTest>
+#include <QWidget>
+
+#include <memory>
+
+#include "app/register_forms.h"
+#include "main_window/form1.h"
+#include "platform/qt/form_view.h"
+#include "platform/qt/qt_window_manager.h"
+#include "support/fake_desktop.h"
+
+namespace movesta::testing {
+
+// The whole program on real widgets, with the desktop faked.
+struct App {
+    FakeDesktop desktop;
+    std::unique_ptr<QtWindowManager> windows = std::make_unique<QtWindowManager>();
+    Form1* form1 = nullptr;
+
+    App()
+    {
+        RegisterForms(*windows, desktop);
+        form1 = static_cast<Form1*>(windows->show(kMainWindowId));
+        activate(*form1);
+    }
+    ~App()
+    {
+        windows.reset();
+        QApplication::processEvents();
+    }
+    FormView* view(const Window& w) const { return windows->viewOf(w); }
+    bool activate(const Window& w) const
+    {
+        FormView* v = view(w);
+        if (!v)
+            return false;
+        v->activateWindow();
+        return QTest::qWaitForWindowActive(v);
+    }
+    template <class T> T* widget(const Window& w, const Control& c) const
+    {
+        return qobject_cast<T*>(view(w)->widgetOf(c));
+    }
+};
+
+} // namespace movesta::testing
