@@ -1,0 +1,63 @@
+#include "app/application.h"
+
+#include <QApplication>
+#include <QEvent>
+#include <QTimer>
+
+#include "app/register_forms.h"
+#include "main_window/form1.h"
+#include "platform/qt/form_view.h"
+#include "platform/qt/qt_desktop_services.h"
+#include "platform/qt/qt_window_manager.h"
+
+namespace movesta {
+
+namespace {
+
+// Waits for the first paint of a window, then for the event loop to fall idle.
+class FirstPaintWatcher : public QObject {
+public:
+    FirstPaintWatcher(QWidget* window, std::function<void()> action) : m_action(std::move(action))
+    {
+        window->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint && !m_seen) {
+            m_seen = true;
+            watched->removeEventFilter(this);
+            QTimer::singleShot(0, this, [this] { m_action(); });
+        }
+        return false;
+    }
+
+private:
+    std::function<void()> m_action;
+    bool m_seen = false;
+};
+
+} // namespace
+
+int RunMovesta(int& argc, char** argv, const std::function<void()>& afterFirstPaint)
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Movesta"));
+    QApplication::setDesktopFileName(QStringLiteral("movesta"));
+    // Only closing the main window ends the program.
+    QApplication::setQuitOnLastWindowClosed(false);
+
+    QtDesktopServices desktop;
+    QtWindowManager windows;
+    RegisterForms(windows, desktop);
+    Window* main = windows.show(kMainWindowId);
+    std::unique_ptr<FirstPaintWatcher> watcher;
+    if (afterFirstPaint && main)
+        watcher = std::make_unique<FirstPaintWatcher>(windows.viewOf(*main), afterFirstPaint);
+    const int status = QApplication::exec();
+    windows.destroyUnloaded();
+    return status;
+}
+
+} // namespace movesta

@@ -1,0 +1,12 @@
+#pragma once
+
+#include <functional>
+
+namespace movesta {
+
+// The program's start-up: the application, the desktop services, the window manager and the
+// main window, then the event loop. `afterFirstPaint`, when given, runs once the main window
+// has been painted and the event loop is idle (the start-up benchmark quits there).
+int RunMovesta(int& argc, char** argv, const std::function<void()>& afterFirstPaint = {});
+
+} // namespace movesta

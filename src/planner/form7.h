@@ -1,0 +1,143 @@
+#pragma once
+
+// The energy-expenditure planner: inputs and live preview, the selected-activity list with its
+// running totals, row selection and deletion, and the clipboard report. All state lives in
+// the controls below; the procedures read and write them directly.
+
+#include "platform/controls.h"
+#include "platform/window.h"
+
+namespace movesta {
+
+class Form1;
+
+class Form7 : public Window {
+public:
+    Form7(DesktopServices& desktop, const Form1& mainWindow);
+
+    // Activity choice: names shown, factor columns kept at the same index
+    Label Label4{*this, "Label4"};    // "Physical activity:"
+    ComboBox Combo1{*this, "Combo1"}; // the 478 activity names; its text is the name listed
+    ComboBox Combo2{*this, "Combo2"}; // kJ factor texts, hidden
+    ComboBox Combo3{*this, "Combo3"}; // kcal factor texts, hidden
+    Label Label1{*this, "Label1"};    // chosen name, hidden (written, never read)
+    Label Label2{*this, "Label2"};    // kJ factor of the chosen activity, hidden
+    Label Label3{*this, "Label3"};    // kcal factor of the chosen activity, hidden
+    Label Label5{*this, "Label5"};    // heading of the hidden factor table
+    Label Label6{*this, "Label6"};    // heading of the hidden factor table
+    Decoration Line1{*this, "Line1"}; // rules of the hidden factor table
+    Decoration Line2{*this, "Line2"};
+
+    // Weight and duration
+    Label Label7{*this, "Label7"};    // "Weight:"
+    TextBox Text1{*this, "Text1"};    // body weight in kilograms, at most three characters
+    Label Label11{*this, "Label11"};  // "kg"
+    Label Label30{*this, "Label30"};  // "Duration of physical activity:"
+    ComboBox Combo4{*this, "Combo4"}; // hours, "0" to "12"
+    Label Label31{*this, "Label31"};  // "h"
+    ComboBox Combo5{*this, "Combo5"}; // minutes, "0" to "55" in steps of 5
+    Label Label32{*this, "Label32"};  // "min"
+
+    // Table headings and the live preview row
+    Label Label19{*this, "Label19"};  // name of the chosen activity or of the selected row
+    Label Label8{*this, "Label8"};    // "Time:"
+    Label Label9{*this, "Label9"};    // "h"
+    Label Label10{*this, "Label10"};  // "min"
+    Label Label13{*this, "Label13"};  // "Energy expenditure:"
+    Label Label12{*this, "Label12"};  // "KJ"
+    Label Label15{*this, "Label15"};  // "kcal"
+    Decoration Line6{*this, "Line6"}; // rule above the unit headings
+    Decoration Line3{*this, "Line3"}; // rule below the unit headings
+    Label Label28{*this, "Label28"};  // preview: hours
+    Label Label29{*this, "Label29"};  // preview: minutes
+    Label Label14{*this, "Label14"};  // preview: kJ
+    Label Label27{*this, "Label27"};  // preview: kcal
+
+    // Selected-activity list: five columns, always of equal length
+    Label Label17{*this, "Label17"};  // "Selected physical activities:"
+    ListBox List1{*this, "List1"};    // activity names
+    ListBox List2{*this, "List2"};    // hours
+    ListBox List5{*this, "List5"};    // minutes
+    ListBox List3{*this, "List3"};    // kJ
+    ListBox List4{*this, "List4"};    // kcal
+
+    // Totals row
+    Label Label22{*this, "Label22"};  // "Total:"
+    Label Label24{*this, "Label24"};  // total hours
+    Label Label16{*this, "Label16"};  // total minutes, 0 to 59
+    Label Label18{*this, "Label18"};  // total kJ
+    Label Label21{*this, "Label21"};  // total kcal, green on black
+    Label Label25{*this, "Label25"};  // share of the target energy; always empty
+
+    // Target row, hidden: no operation ever sets a target
+    Label Label20{*this, "Label20"};  // "Ciljana energetska potoršnja:"
+    Label Label23{*this, "Label23"};  // target energy in kcal; empty
+    Label Label26{*this, "Label26"};  // "kcal"
+    Decoration Line5{*this, "Line5"}; // rule above the target row
+
+    // Picture buttons and links
+    Picture Image5{*this, "Image5", "add.svg"};             // add the chosen activity
+    Picture Image4{*this, "Image4", "exit.svg"};            // close the planner
+    Picture Image3{*this, "Image3", "delete_selected.svg"}; // delete the selected row
+    Picture Image2{*this, "Image2", "delete_all.svg"};      // delete all rows
+    Picture Image6{*this, "Image6", "logo_small.svg"};      // product logo: the product page
+    Label Label34{*this, "Label34"};                         // "Copy to Clipboard" link
+    Picture Image7{*this, "Image7", "copy.svg"};            // copy the report
+    Label Label33{*this, "Label33"};                         // word-processor report, never shown
+    Picture Image1{*this, "Image1", "copy.svg"};            // word-processor report, never shown
+    TextBox Text2{*this, "Text2"};                           // report buffer, off-screen
+
+    // Window menu "Menu"
+    MenuItem br_p{*this, "br_p", "Delete Selected", "Del"};
+    MenuItem br_s{*this, "br_s", "Delete All", "Shift+Del"};
+    MenuItem spr{*this, "spr", "Spremi ispis u Word", "Ctrl+W"}; // never usable
+    MenuItem kopi{*this, "kopi", "Copy to Clipboard", "Ctrl+C"};
+    MenuItem izl{*this, "izl", "Exit", "Ctrl+I"};
+
+    // Inputs and preview
+    void Form_Load() override;
+    void Combo1_Click();
+    void Combo4_Change();
+    void Combo4_Click();
+    void Combo5_Change();
+    void Combo5_Click();
+    void Text1_Change();
+    int Text1_KeyPress(int keyAscii);
+    int Combo4_KeyPress(int keyAscii);
+    int Combo5_KeyPress(int keyAscii);
+    void UpdatePreview();
+
+    // Adding and totals
+    void Image5_Click();
+    void AddSelectedActivity();
+    void Label16_Change();
+    void Label21_Change();
+
+    // Row selection and deletion, closing, the product page
+    void List1_Click();
+    void List2_Click();
+    void List3_Click();
+    void List4_Click();
+    void List5_Click();
+    void br_p_Click();
+    void Image3_Click();
+    void DeleteSelectedRow();
+    void br_s_Click();
+    void Image2_Click();
+    void DeleteAllRows();
+    void izl_Click();
+    void Image4_Click();
+    void Image6_Click();
+
+    // The report
+    void kopi_Click();
+    void Label34_Click();
+    void Image7_Click();
+    void CopyReport();
+
+private:
+    const Form1& m_mainWindow;
+    bool m_inWeightCheck = false;
+};
+
+} // namespace movesta
