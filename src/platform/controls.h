@@ -110,6 +110,13 @@ public:
     using TextControl::TextControl;
     const std::string& caption() const { return text(); }
     void setCaption(std::string caption) { setText(std::move(caption)); }
+    // Some labels act as links.
+    void click() const
+    {
+        if (onClick && enabled() && visible())
+            onClick();
+    }
+    std::function<void()> onClick;
 };
 
 // A box the user types into; each typed character passes onKeyPress first (0 drops it).
