@@ -17,7 +17,8 @@ namespace {
 // Waits for the first paint of a window, then for the event loop to fall idle.
 class FirstPaintWatcher : public QObject {
 public:
-    FirstPaintWatcher(QWidget* window, std::function<void()> action) : m_action(std::move(action))
+    FirstPaintWatcher(QWidget* window, std::function<void()> action)
+        : m_action(std::move(action))
     {
         window->installEventFilter(this);
     }

@@ -10,7 +10,8 @@ namespace movesta {
 
 void RegisterForms(QtWindowManager& windows, DesktopServices& desktop)
 {
-    windows.registerForm(kMainWindowId, [&windows, &desktop] { return std::make_unique<Form1>(desktop, windows); });
+    windows.registerForm(kMainWindowId,
+                         [&windows, &desktop] { return std::make_unique<Form1>(desktop, windows); });
     windows.registerView(kMainWindowId, [](Window& model, QtWindowManager& manager) -> FormView* {
         return new Form1View(static_cast<Form1&>(model), manager);
     });

@@ -22,19 +22,35 @@ constexpr std::size_t kQuotedChars = 40;
 // RoundDecimal accepts this many decimals at most; beyond it every double is already whole or 0.
 constexpr int kMaxRoundDecimals = 30;
 
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
+bool isDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
 
 // ReadDecimalNumber trims spaces and tabs only.
-bool isTrimBlank(char c) { return c == ' ' || c == '\t'; }
+bool isTrimBlank(char c)
+{
+    return c == ' ' || c == '\t';
+}
 
 // ReadLeadingNumber also skips line feeds, wherever they stand.
-bool isSkippedBlank(char c) { return c == ' ' || c == '\t' || c == '\n'; }
+bool isSkippedBlank(char c)
+{
+    return c == ' ' || c == '\t' || c == '\n';
+}
 
-bool isUtf8Continuation(char c) { return (static_cast<unsigned char>(c) & 0xC0) == 0x80; }
+bool isUtf8Continuation(char c)
+{
+    return (static_cast<unsigned char>(c) & 0xC0) == 0x80;
+}
 
-bool isControl(char c) { return static_cast<unsigned char>(c) < 0x20 || c == 0x7F; }
+bool isControl(char c)
+{
+    return static_cast<unsigned char>(c) < 0x20 || c == 0x7F;
+}
 
-std::string conversionMessage(std::string_view text) {
+std::string conversionMessage(std::string_view text)
+{
     if (text.empty()) {
         return "Type mismatch: an empty text is not a number.";
     }
@@ -62,11 +78,15 @@ std::string conversionMessage(std::string_view text) {
 // A value beyond the double range reads as the largest double rather than infinity, so that the
 // 15-digit text of DBL_MAX (1.79769313486232e308, just above it) still reads back; a value below
 // the smallest subnormal reads 0.
-double saturated(bool tooLarge) { return tooLarge ? DBL_MAX : 0.0; }
+double saturated(bool tooLarge)
+{
+    return tooLarge ? DBL_MAX : 0.0;
+}
 
 // Converts digits with at most one '.' (and at least one digit) to a double. from_chars rounds
 // correctly and looks at no more digits than it needs, so megabyte texts stay linear.
-double digitsToDouble(std::string_view digits, bool negative) {
+double digitsToDouble(std::string_view digits, bool negative)
+{
     double value = 0.0;
     const auto result =
         std::from_chars(digits.data(), digits.data() + digits.size(), value, std::chars_format::fixed);
@@ -86,7 +106,7 @@ double digitsToDouble(std::string_view digits, bool negative) {
 // A text in the number notation, split up: sign apart, blanks trimmed.
 struct DecimalText {
     bool negative = false;
-    std::string_view body;                      // digits and at most one decimal sign
+    std::string_view body;                        // digits and at most one decimal sign
     std::size_t signPos = std::string_view::npos; // position of the decimal sign in body
 };
 
@@ -94,7 +114,8 @@ struct DecimalText {
 // sign with at least one digit in all. The comma is the decimal sign; a point is accepted as well,
 // because a pasted "70.5" plainly means 70,5. "70," and ",5" are numbers: "70," is what remains when
 // the weight text "70,5" is cut to three characters.
-std::optional<DecimalText> scanDecimalText(std::string_view text) {
+std::optional<DecimalText> scanDecimalText(std::string_view text)
+{
     while (!text.empty() && isTrimBlank(text.front())) {
         text.remove_prefix(1);
     }
@@ -124,7 +145,8 @@ std::optional<DecimalText> scanDecimalText(std::string_view text) {
     return scanned;
 }
 
-std::optional<double> tryReadDecimalNumber(std::string_view text) {
+std::optional<double> tryReadDecimalNumber(std::string_view text)
+{
     const std::optional<DecimalText> scanned = scanDecimalText(text);
     if (!scanned) {
         return std::nullopt;
@@ -160,7 +182,8 @@ struct DecimalDigits {
 
 // Keeps the first `keep` digits (keep may be 0 or negative: nothing left) and rounds half away
 // from zero on the first digit dropped.
-void roundDigits(DecimalDigits& d, int keep) {
+void roundDigits(DecimalDigits& d, int keep)
+{
     if (keep < d.count) {
         const bool up = keep >= 0 && d.digits[keep] >= '5';
         d.count = std::max(keep, 0);
@@ -192,7 +215,8 @@ void roundDigits(DecimalDigits& d, int keep) {
 // digits (so 0.125 is 125e-3, not the binary value slightly off it), rounded to 15 significant
 // digits half away from zero, then, when decimals >= 0, half away from zero at that many decimals.
 // Rounding on the digit string is what gives 22.499999999999996 -> 22.5 -> 23 and 2.5 -> 3.
-DecimalDigits decimalDigits(double value, int decimals) {
+DecimalDigits decimalDigits(double value, int decimals)
+{
     if (!std::isfinite(value)) {
         throw OverflowError();
     }
@@ -230,7 +254,8 @@ DecimalDigits decimalDigits(double value, int decimals) {
 
 // Plain positional form, never an exponent: at least one digit before the comma, then either
 // exactly `decimals` decimals or (decimals < 0) as many as the digits need.
-std::string writePlain(const DecimalDigits& d, int decimals) {
+std::string writePlain(const DecimalDigits& d, int decimals)
+{
     const int integerDigits = std::max(d.point, 1);
     const int fractionDigits = decimals >= 0 ? decimals : std::max(d.count - d.point, 0);
     std::string text;
@@ -253,7 +278,8 @@ std::string writePlain(const DecimalDigits& d, int decimals) {
 }
 
 // The masks of the program; the point in a mask stands for the decimal comma of the output.
-int maskDecimals(std::string_view mask) {
+int maskDecimals(std::string_view mask)
+{
     if (mask == "0") {
         return 0;
     }
@@ -268,11 +294,16 @@ int maskDecimals(std::string_view mask) {
 
 } // namespace
 
-ConversionError::ConversionError(std::string_view text) : NumberError(conversionMessage(text)) {}
+ConversionError::ConversionError(std::string_view text)
+    : NumberError(conversionMessage(text))
+{}
 
-OverflowError::OverflowError() : NumberError("Overflow: the result is too large to be calculated.") {}
+OverflowError::OverflowError()
+    : NumberError("Overflow: the result is too large to be calculated.")
+{}
 
-int DigitKeyFilter(int keyCode) {
+int DigitKeyFilter(int keyCode)
+{
     // Codes up to 26 are Backspace, Tab, Enter and the Ctrl+letter keys (Ctrl+V pastes); negative
     // codes never come from a character key and pass along with them.
     if (keyCode <= 26 || (keyCode >= '0' && keyCode <= '9')) {
@@ -281,7 +312,8 @@ int DigitKeyFilter(int keyCode) {
     return 0;
 }
 
-double ReadLeadingNumber(std::string_view text) {
+double ReadLeadingNumber(std::string_view text)
+{
     // Optional '-', digits, then '.' and digits if a point follows; spaces, tabs and line feeds
     // are skipped everywhere ("7 0" is 70, "- 5" is -5). The comma ends the number: "70,5" is 70.
     const std::size_t size = text.size();
@@ -343,26 +375,30 @@ double ReadLeadingNumber(std::string_view text) {
     return digitsToDouble(std::string_view(copy, n), negative);
 }
 
-double ReadDecimalNumber(std::string_view text) {
+double ReadDecimalNumber(std::string_view text)
+{
     if (const std::optional<double> value = tryReadDecimalNumber(text)) {
         return *value;
     }
     throw ConversionError(text);
 }
 
-std::string NumberToText(double value) {
+std::string NumberToText(double value)
+{
     // Plain form at every magnitude (1e21 is 22 digits, 1e-20 has 19 zeros after the comma): the
     // text must read back with ReadDecimalNumber, which knows no exponent. Zero, -0 included, is "0".
     return writePlain(decimalDigits(value, -1), -1);
 }
 
-std::string FormatWithMask(double value, std::string_view mask) {
+std::string FormatWithMask(double value, std::string_view mask)
+{
     // A negative value that rounds to zero is written without minus: -0.04 with "0.0" is "0,0".
     const int decimals = maskDecimals(mask);
     return writePlain(decimalDigits(value, decimals), decimals);
 }
 
-std::string FormatWithMask(std::string_view text, std::string_view mask) {
+std::string FormatWithMask(std::string_view text, std::string_view mask)
+{
     const int decimals = maskDecimals(mask);
     const std::optional<double> value = tryReadDecimalNumber(text);
     if (!value) {
@@ -371,7 +407,8 @@ std::string FormatWithMask(std::string_view text, std::string_view mask) {
     return writePlain(decimalDigits(*value, decimals), decimals);
 }
 
-double RoundDecimal(double value, int decimals) {
+double RoundDecimal(double value, int decimals)
+{
     // Subtracting decimal texts in binary leaves noise (1000,5 - 1000,4 = 0.10000000000002274);
     // rounding on the decimal digits gives back exactly the double nearest to 0,1.
     if (decimals < 0 || decimals > kMaxRoundDecimals) {
@@ -394,7 +431,8 @@ double RoundDecimal(double value, int decimals) {
     return d.negative ? -result : result;
 }
 
-int DecimalPlaces(std::string_view text) {
+int DecimalPlaces(std::string_view text)
+{
     const std::optional<DecimalText> scanned = scanDecimalText(text);
     if (!scanned || scanned->signPos == std::string_view::npos) {
         return 0;
@@ -403,7 +441,8 @@ int DecimalPlaces(std::string_view text) {
     return static_cast<int>(std::min<std::size_t>(places, INT_MAX));
 }
 
-double CheckedResult(double value) {
+double CheckedResult(double value)
+{
     if (!std::isfinite(value)) {
         throw OverflowError();
     }

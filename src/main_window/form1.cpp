@@ -10,7 +10,9 @@ namespace {
 constexpr double kKilogramsPerPound = 0.454;
 }
 
-Form1::Form1(DesktopServices& desktop, WindowManager& windows) : Window(desktop, "Movesta"), m_windows(windows)
+Form1::Form1(DesktopServices& desktop, WindowManager& windows)
+    : Window(desktop, "Movesta")
+    , m_windows(windows)
 {
     Option1.joinGroup({&Option1, &Option2});
     Option2.joinGroup({&Option1, &Option2});

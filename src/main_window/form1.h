@@ -19,27 +19,27 @@ public:
     Form1(DesktopServices& desktop, WindowManager& windows);
 
     // Unit of weight
-    Decoration Frame1{*this, "Frame1", "Units"};          // groups the two unit options
-    OptionButton Option1{*this, "Option1", "Metric"};     // weight typed in kilograms
-    OptionButton Option2{*this, "Option2", "English"};    // weight typed in pounds
+    Decoration Frame1{*this, "Frame1", "Units"};       // groups the two unit options
+    OptionButton Option1{*this, "Option1", "Metric"};  // weight typed in kilograms
+    OptionButton Option2{*this, "Option2", "English"}; // weight typed in pounds
 
     // Weight
-    Label Label2{*this, "Label2"};  // caption of the weight box, follows the unit
-    TextBox Text1{*this, "Text1"};  // the weight as typed, in the chosen unit; takes any key
+    Label Label2{*this, "Label2"}; // caption of the weight box, follows the unit
+    TextBox Text1{*this, "Text1"}; // the weight as typed, in the chosen unit; takes any key
 
     // The two calculators and the product page
-    Label Label6{*this, "Label6"};                              // heading over Image1
-    Label Label7{*this, "Label7"};                              // heading over Image3
-    Picture Image1{*this, "Image1", "planner.svg"};             // opens the planner
-    Picture Image3{*this, "Image3", "time_to_burn.svg"};        // opens the time-to-burn window
-    Picture Image2{*this, "Image2", "banner.svg"};              // opens the product page
-    Label Label1{*this, "Label1"};                              // ownership notice, grey
+    Label Label6{*this, "Label6"};                       // heading over Image1
+    Label Label7{*this, "Label7"};                       // heading over Image3
+    Picture Image1{*this, "Image1", "planner.svg"};      // opens the planner
+    Picture Image3{*this, "Image3", "time_to_burn.svg"}; // opens the time-to-burn window
+    Picture Image2{*this, "Image2", "banner.svg"};       // opens the product page
+    Label Label1{*this, "Label1"};                       // ownership notice, grey
 
     // Hidden state that the calculators take over at their loading
-    TextBox Text2{*this, "Text2"};  // weight in kilograms, as text
-    TextBox Text3{*this, "Text3"};  // default energy to burn, kcal
-    Label Label4{*this, "Label4"};  // "Energy expenditure:", never shown
-    Label Label5{*this, "Label5"};  // "Kcal", never shown
+    TextBox Text2{*this, "Text2"}; // weight in kilograms, as text
+    TextBox Text3{*this, "Text3"}; // default energy to burn, kcal
+    Label Label4{*this, "Label4"}; // "Energy expenditure:", never shown
+    Label Label5{*this, "Label5"}; // "Kcal", never shown
 
     void Form_Load() override;
     void Form_Unload() override;

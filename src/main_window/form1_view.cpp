@@ -12,10 +12,11 @@
 
 namespace movesta {
 
-Form1View::Form1View(Form1& model, QtWindowManager& manager) : FormView(model, manager, 7230, 5685)
+Form1View::Form1View(Form1& model, QtWindowManager& manager)
+    : FormView(model, manager, 7230, 5685)
 {
-    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
-                   | Qt::WindowCloseButtonHint);
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowCloseButtonHint);
 
     auto* frame = new QGroupBox(QStringLiteral("Units"), client());
     frame->setGeometry(twipsRect(2280, 120, 2655, 615));
@@ -42,7 +43,8 @@ Form1View::Form1View(Form1& model, QtWindowManager& manager) : FormView(model, m
     bindPicture(model.Image1, twipsRect(480, 1800, 2385, 2580))
         ->setAccessibleName(QStringLiteral("Energy expenditure of selected physical activities"));
     bindPicture(model.Image3, twipsRect(4320, 1800, 2400, 2520))
-        ->setAccessibleName(QStringLiteral("Time required to burn calories during selected physical activity"));
+        ->setAccessibleName(
+            QStringLiteral("Time required to burn calories during selected physical activity"));
     bindPicture(model.Image2, QRect(twips(720), twips(4680), 385, 41));
     QLabel* notice = bindLabel(model.Label1, twipsRect(0, 5400, 7215, 255), Qt::AlignCenter);
     QFont small = notice->font();

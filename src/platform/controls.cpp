@@ -4,7 +4,9 @@
 
 namespace movesta {
 
-Control::Control(Window& owner, std::string name) : m_window(owner), m_name(std::move(name))
+Control::Control(Window& owner, std::string name)
+    : m_window(owner)
+    , m_name(std::move(name))
 {
     owner.registerControl(this);
 }
@@ -182,14 +184,14 @@ void ListBox::setListIndex(int index)
 }
 
 Picture::Picture(Window& owner, std::string name, std::string picture)
-    : Control(owner, std::move(name)), m_picture(std::move(picture))
-{
-}
+    : Control(owner, std::move(name))
+    , m_picture(std::move(picture))
+{}
 
 OptionButton::OptionButton(Window& owner, std::string name, std::string caption)
-    : Control(owner, std::move(name)), m_caption(std::move(caption))
-{
-}
+    : Control(owner, std::move(name))
+    , m_caption(std::move(caption))
+{}
 
 void OptionButton::setValueSilently(bool on)
 {
@@ -212,14 +214,15 @@ void OptionButton::select()
 }
 
 Decoration::Decoration(Window& owner, std::string name, std::string caption)
-    : Control(owner, std::move(name)), m_caption(std::move(caption))
-{
-}
+    : Control(owner, std::move(name))
+    , m_caption(std::move(caption))
+{}
 
 MenuItem::MenuItem(Window& owner, std::string name, std::string caption, std::string shortcut)
-    : Control(owner, std::move(name)), m_caption(std::move(caption)), m_shortcut(std::move(shortcut))
-{
-}
+    : Control(owner, std::move(name))
+    , m_caption(std::move(caption))
+    , m_shortcut(std::move(shortcut))
+{}
 
 namespace {
 bool isContinuationByte(char c)

@@ -33,7 +33,18 @@ inline constexpr Color kWhite = Color::rgb(255, 255, 255);
 inline constexpr Color kBlack = Color::rgb(0, 0, 0);
 
 // What changed, for the view.
-enum class Aspect { Text, Items, ItemAdded, ItemRemoved, ItemsCleared, Selection, Style, Visible, Enabled, Focus };
+enum class Aspect {
+    Text,
+    Items,
+    ItemAdded,
+    ItemRemoved,
+    ItemsCleared,
+    Selection,
+    Style,
+    Visible,
+    Enabled,
+    Focus
+};
 
 class Control {
 public:

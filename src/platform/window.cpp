@@ -6,9 +6,9 @@
 namespace movesta {
 
 Window::Window(DesktopServices& desktop, std::string caption)
-    : m_desktop(desktop), m_caption(std::move(caption))
-{
-}
+    : m_desktop(desktop)
+    , m_caption(std::move(caption))
+{}
 
 Control* Window::findControl(const std::string& name) const
 {

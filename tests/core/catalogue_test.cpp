@@ -21,12 +21,16 @@ namespace {
 
 using Rows = std::vector<std::size_t>;
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
 
 // A factor text as a whole number of tenths: "1,8" -> 18, "25" -> 250. Accepts one or two
 // digits optionally followed by a comma and one digit; anything else is nullopt. Kept apart
 // from the program's number reading so that these tests stand on their own.
-std::optional<int> Tenths(std::string_view text) {
+std::optional<int> Tenths(std::string_view text)
+{
     std::size_t comma = text.find(',');
     std::string_view whole = text.substr(0, comma);
     if (whole.empty() || whole.size() > 2 || !std::all_of(whole.begin(), whole.end(), IsDigit))
@@ -44,21 +48,26 @@ std::optional<int> Tenths(std::string_view text) {
     return value;
 }
 
-int TenthsOrZero(std::string_view text) { return Tenths(text).value_or(0); }
+int TenthsOrZero(std::string_view text)
+{
+    return Tenths(text).value_or(0);
+}
 
-std::string_view WithoutTrailingBlanks(std::string_view name) {
+std::string_view WithoutTrailingBlanks(std::string_view name)
+{
     std::size_t end = name.find_last_not_of(' ');
     return end == std::string_view::npos ? std::string_view{} : name.substr(0, end + 1);
 }
 
-bool LessIgnoringCase(std::string_view a, std::string_view b) {
+bool LessIgnoringCase(std::string_view a, std::string_view b)
+{
     return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
-        return std::tolower(static_cast<unsigned char>(x)) <
-               std::tolower(static_cast<unsigned char>(y));
+        return std::tolower(static_cast<unsigned char>(x)) < std::tolower(static_cast<unsigned char>(y));
     });
 }
 
-TEST(Catalogue, HasAllRowsFilled) {
+TEST(Catalogue, HasAllRowsFilled)
+{
     ASSERT_EQ(kCatalogue.size(), 478u);
     // A short initialiser would leave the last rows empty.
     for (std::size_t i = 0; i < kCatalogue.size(); ++i) {
@@ -68,7 +77,8 @@ TEST(Catalogue, HasAllRowsFilled) {
     }
 }
 
-TEST(Catalogue, FirstAndLastRows) {
+TEST(Catalogue, FirstAndLastRows)
+{
     EXPECT_EQ(kCatalogue[0].name, "Accordion, playing");
     EXPECT_EQ(kCatalogue[0].kj, "7,5");
     EXPECT_EQ(kCatalogue[0].kcal, "1,8");
@@ -77,7 +87,8 @@ TEST(Catalogue, FirstAndLastRows) {
     EXPECT_EQ(kCatalogue[477].kcal, "1,8");
 }
 
-TEST(Catalogue, NumberOfDistinctFactorTexts) {
+TEST(Catalogue, NumberOfDistinctFactorTexts)
+{
     std::set<std::string_view> kj, kcal;
     for (const CatalogueRow& row : kCatalogue) {
         kj.insert(row.kj);
@@ -87,7 +98,8 @@ TEST(Catalogue, NumberOfDistinctFactorTexts) {
     EXPECT_EQ(kj.size(), 34u);
 }
 
-TEST(Catalogue, SmallestFactorsShareNineRows) {
+TEST(Catalogue, SmallestFactorsShareNineRows)
+{
     int minKj = TenthsOrZero(kCatalogue[0].kj);
     int minKcal = TenthsOrZero(kCatalogue[0].kcal);
     for (const CatalogueRow& row : kCatalogue) {
@@ -99,8 +111,10 @@ TEST(Catalogue, SmallestFactorsShareNineRows) {
 
     Rows withMinKj, withMinKcal;
     for (std::size_t i = 0; i < kCatalogue.size(); ++i) {
-        if (TenthsOrZero(kCatalogue[i].kj) == minKj) withMinKj.push_back(i);
-        if (TenthsOrZero(kCatalogue[i].kcal) == minKcal) withMinKcal.push_back(i);
+        if (TenthsOrZero(kCatalogue[i].kj) == minKj)
+            withMinKj.push_back(i);
+        if (TenthsOrZero(kCatalogue[i].kcal) == minKcal)
+            withMinKcal.push_back(i);
     }
     const Rows expected{212, 279, 324, 335, 336, 362, 410, 470, 476};
     EXPECT_EQ(withMinKj, expected);
@@ -111,7 +125,8 @@ TEST(Catalogue, SmallestFactorsShareNineRows) {
     }
 }
 
-TEST(Catalogue, LargestFactorsOnlyInRow313) {
+TEST(Catalogue, LargestFactorsOnlyInRow313)
+{
     int maxKj = 0, maxKcal = 0;
     for (const CatalogueRow& row : kCatalogue) {
         maxKj = std::max(maxKj, TenthsOrZero(row.kj));
@@ -119,8 +134,10 @@ TEST(Catalogue, LargestFactorsOnlyInRow313) {
     }
     Rows withMaxKj, withMaxKcal;
     for (std::size_t i = 0; i < kCatalogue.size(); ++i) {
-        if (TenthsOrZero(kCatalogue[i].kj) == maxKj) withMaxKj.push_back(i);
-        if (TenthsOrZero(kCatalogue[i].kcal) == maxKcal) withMaxKcal.push_back(i);
+        if (TenthsOrZero(kCatalogue[i].kj) == maxKj)
+            withMaxKj.push_back(i);
+        if (TenthsOrZero(kCatalogue[i].kcal) == maxKcal)
+            withMaxKcal.push_back(i);
     }
     EXPECT_EQ(withMaxKj, Rows{313});
     EXPECT_EQ(withMaxKcal, Rows{313});
@@ -129,16 +146,18 @@ TEST(Catalogue, LargestFactorsOnlyInRow313) {
     EXPECT_EQ(kCatalogue[313].kcal, "17,8");
 }
 
-TEST(Catalogue, TrailingBlanksOfNames) {
+TEST(Catalogue, TrailingBlanksOfNames)
+{
     std::map<std::size_t, std::size_t> blanks; // row -> number of trailing blanks
     for (std::size_t i = 0; i < kCatalogue.size(); ++i) {
         std::string_view name = kCatalogue[i].name;
         std::size_t count = name.size() - WithoutTrailingBlanks(name).size();
-        if (count > 0) blanks[i] = count;
+        if (count > 0)
+            blanks[i] = count;
     }
     std::map<std::size_t, std::size_t> expected;
-    for (std::size_t i : {30, 48, 90, 106, 116, 121, 238, 240, 241, 253, 260, 322, 362, 424, 452,
-                          454, 455, 457, 476})
+    for (std::size_t i :
+         {30, 48, 90, 106, 116, 121, 238, 240, 241, 253, 260, 322, 362, 424, 452, 454, 455, 457, 476})
         expected[i] = 1;
     expected[242] = 2;
     expected[277] = 3;
@@ -147,7 +166,8 @@ TEST(Catalogue, TrailingBlanksOfNames) {
     EXPECT_EQ(kCatalogue[277].name, "Reading book/newspaper, etc. (sitting)   ");
 }
 
-TEST(Catalogue, NoLeadingOrDoubledBlanksInNames) {
+TEST(Catalogue, NoLeadingOrDoubledBlanksInNames)
+{
     for (std::size_t i = 0; i < kCatalogue.size(); ++i) {
         std::string_view core = WithoutTrailingBlanks(kCatalogue[i].name);
         EXPECT_NE(core.front(), ' ') << "row " << i;
@@ -155,32 +175,40 @@ TEST(Catalogue, NoLeadingOrDoubledBlanksInNames) {
     }
 }
 
-TEST(Catalogue, KjFactorDiffersFromRoundedKcalConversionInTenRows) {
+TEST(Catalogue, KjFactorDiffersFromRoundedKcalConversionInTenRows)
+{
     // kJ = kcal x 4.184 rounded to a whole number, done in integers on tenths of a kcal.
     Rows differing;
     for (std::size_t i = 0; i < kCatalogue.size(); ++i) {
         const int kcalTenths = TenthsOrZero(kCatalogue[i].kcal);
         const int convertedKj = (kcalTenths * 4184 + 5000) / 10000;
-        if (TenthsOrZero(kCatalogue[i].kj) != convertedKj * 10) differing.push_back(i);
+        if (TenthsOrZero(kCatalogue[i].kj) != convertedKj * 10)
+            differing.push_back(i);
     }
     EXPECT_EQ(differing, (Rows{0, 121, 122, 209, 229, 278, 313, 385, 412, 477}));
 }
 
-TEST(Catalogue, SameKcalFactorCarriesDifferentKjFactors) {
+TEST(Catalogue, SameKcalFactorCarriesDifferentKjFactors)
+{
     std::map<std::string_view, int> with55, with95; // kJ text -> rows
     for (const CatalogueRow& row : kCatalogue) {
-        if (row.kcal == "5,5") ++with55[row.kj];
-        if (row.kcal == "9,5") ++with95[row.kj];
+        if (row.kcal == "5,5")
+            ++with55[row.kj];
+        if (row.kcal == "9,5")
+            ++with95[row.kj];
     }
     EXPECT_EQ(with55, (std::map<std::string_view, int>{{"23", 11}, {"33", 2}}));
     EXPECT_EQ(with95, (std::map<std::string_view, int>{{"38", 1}, {"40", 2}}));
 }
 
-TEST(Catalogue, NamesOutOfOrderInEightyEightPlaces) {
+TEST(Catalogue, NamesOutOfOrderInEightyEightPlaces)
+{
     int byteOrder = 0, ignoringCase = 0;
     for (std::size_t i = 1; i < kCatalogue.size(); ++i) {
-        if (kCatalogue[i].name < kCatalogue[i - 1].name) ++byteOrder;
-        if (LessIgnoringCase(kCatalogue[i].name, kCatalogue[i - 1].name)) ++ignoringCase;
+        if (kCatalogue[i].name < kCatalogue[i - 1].name)
+            ++byteOrder;
+        if (LessIgnoringCase(kCatalogue[i].name, kCatalogue[i - 1].name))
+            ++ignoringCase;
     }
     EXPECT_EQ(byteOrder, 88);
     EXPECT_EQ(ignoringCase, 88);
@@ -190,7 +218,8 @@ TEST(Catalogue, NamesOutOfOrderInEightyEightPlaces) {
     EXPECT_LT(kCatalogue[477].name, kCatalogue[476].name);
 }
 
-TEST(Catalogue, NameLengthsAndCharacters) {
+TEST(Catalogue, NameLengthsAndCharacters)
+{
     const std::string_view allowedPunctuation = " ,.()-/%':=<>";
     std::size_t longest = 0;
     Rows longestRows;
@@ -208,13 +237,15 @@ TEST(Catalogue, NameLengthsAndCharacters) {
             longest = name.size();
             longestRows.clear();
         }
-        if (name.size() == longest) longestRows.push_back(i);
+        if (name.size() == longest)
+            longestRows.push_back(i);
     }
     EXPECT_EQ(longest, 160u);
     EXPECT_EQ(longestRows, Rows{240});
 }
 
-TEST(Catalogue, NamesUniqueAlsoWithoutTrailingBlanks) {
+TEST(Catalogue, NamesUniqueAlsoWithoutTrailingBlanks)
+{
     std::set<std::string_view> names, trimmed;
     for (const CatalogueRow& row : kCatalogue) {
         names.insert(row.name);
@@ -224,21 +255,24 @@ TEST(Catalogue, NamesUniqueAlsoWithoutTrailingBlanks) {
     EXPECT_EQ(trimmed.size(), kCatalogue.size());
 }
 
-TEST(Catalogue, KjFactorTextForms) {
+TEST(Catalogue, KjFactorTextForms)
+{
     // One or two digits from "4" to "75" without a leading zero; the only text with a comma
     // is "7,5".
     for (std::size_t i = 0; i < kCatalogue.size(); ++i) {
         std::string_view kj = kCatalogue[i].kj;
-        if (kj == "7,5") continue;
-        const bool digitsOnly = !kj.empty() && kj.size() <= 2 &&
-                                std::all_of(kj.begin(), kj.end(), IsDigit) && kj[0] != '0';
+        if (kj == "7,5")
+            continue;
+        const bool digitsOnly =
+            !kj.empty() && kj.size() <= 2 && std::all_of(kj.begin(), kj.end(), IsDigit) && kj[0] != '0';
         ASSERT_TRUE(digitsOnly) << "row " << i << " kJ \"" << kj << "\"";
         EXPECT_GE(TenthsOrZero(kj), 40) << "row " << i;
         EXPECT_LE(TenthsOrZero(kj), 750) << "row " << i;
     }
 }
 
-TEST(Catalogue, KcalFactorTextForms) {
+TEST(Catalogue, KcalFactorTextForms)
+{
     // One or two digits, optionally a comma and one digit; "0,9" to "17,8"; a two-digit whole
     // part has no leading zero.
     for (std::size_t i = 0; i < kCatalogue.size(); ++i) {
@@ -254,7 +288,8 @@ TEST(Catalogue, KcalFactorTextForms) {
     }
 }
 
-TEST(Catalogue, EveryFactorReadsAsDecimalNumber) {
+TEST(Catalogue, EveryFactorReadsAsDecimalNumber)
+{
     for (std::size_t i = 0; i < kCatalogue.size(); ++i) {
         for (std::string_view text : {kCatalogue[i].kj, kCatalogue[i].kcal}) {
             double value = 0;

@@ -29,11 +29,15 @@ const std::string kSpacedZeros = [] { // 70 zeros with blanks between, too long 
     return text;
 }();
 
-TEST(DigitKeyFilter, PassesControlKeysAndDigitsOnly) {
-    const struct { int code; int expected; } cases[] = {
-        {8, 8}, {9, 9}, {13, 13}, {3, 3}, {22, 22}, {24, 24}, {26, 26}, {0, 0}, {-1, -1},
-        {27, 0}, {' ', 0}, {',', 0}, {'.', 0}, {'-', 0}, {'+', 0}, {'a', 0}, {'/', 0}, {':', 0},
-        {'0', '0'}, {'9', '9'}, {0xE9, 0}, {0x416, 0},
+TEST(DigitKeyFilter, PassesControlKeysAndDigitsOnly)
+{
+    const struct {
+        int code;
+        int expected;
+    } cases[] = {
+        {8, 8},   {9, 9},   {13, 13},   {3, 3},     {22, 22},  {24, 24},   {26, 26}, {0, 0},
+        {-1, -1}, {27, 0},  {' ', 0},   {',', 0},   {'.', 0},  {'-', 0},   {'+', 0}, {'a', 0},
+        {'/', 0}, {':', 0}, {'0', '0'}, {'9', '9'}, {0xE9, 0}, {0x416, 0},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(DigitKeyFilter(c.code), c.expected) << c.code;
@@ -47,11 +51,30 @@ TEST(DigitKeyFilter, PassesControlKeysAndDigitsOnly) {
     EXPECT_EQ(box, "705");
 }
 
-TEST(ReadLeadingNumber, ReadsThePointNumberAtTheStart) {
-    const struct { std::string text; double expected; } cases[] = {
-        {"", 0}, {"70,5", 70}, {"1,8", 1}, {"70.5", 70.5}, {"abc", 0}, {"12kg", 12}, {"7 0", 70},
-        {"-", 0}, {"1e5", 1}, {"- 5", -5}, {"\t7\n0 . 5x", 70.5}, {".5", 0.5}, {"5.", 5}, {"--5", 0},
-        {"1.2.3", 1.2}, {"- " + kSpacedZeros + "2.5", -2.5}, {kHuge, DBL_MAX}, {"-" + kHuge + "x", -DBL_MAX},
+TEST(ReadLeadingNumber, ReadsThePointNumberAtTheStart)
+{
+    const struct {
+        std::string text;
+        double expected;
+    } cases[] = {
+        {"", 0},
+        {"70,5", 70},
+        {"1,8", 1},
+        {"70.5", 70.5},
+        {"abc", 0},
+        {"12kg", 12},
+        {"7 0", 70},
+        {"-", 0},
+        {"1e5", 1},
+        {"- 5", -5},
+        {"\t7\n0 . 5x", 70.5},
+        {".5", 0.5},
+        {"5.", 5},
+        {"--5", 0},
+        {"1.2.3", 1.2},
+        {"- " + kSpacedZeros + "2.5", -2.5},
+        {kHuge, DBL_MAX},
+        {"-" + kHuge + "x", -DBL_MAX},
         {"0." + kTiny.substr(2), 0},
     };
     for (const auto& c : cases) {
@@ -60,11 +83,28 @@ TEST(ReadLeadingNumber, ReadsThePointNumberAtTheStart) {
     EXPECT_FALSE(std::signbit(ReadLeadingNumber("-0")));
 }
 
-TEST(ReadDecimalNumber, ReadsTheNumberNotation) {
-    const struct { std::string text; double expected; } cases[] = {
-        {"1,8", 1.8}, {"7,5", 7.5}, {"17,8", 17.8}, {"25", 25}, {" 70 ", 70}, {"\t-12,5 ", -12.5},
-        {"70,5", 70.5}, {"70.5", 70.5}, {"70,", 70}, {",5", 0.5}, {"-,5", -0.5}, {"0200", 200},
-        {kDblMaxText, DBL_MAX}, {"-" + kHuge, -DBL_MAX}, {kTiny, 0}, {"0,1" + std::string(500, '9'), 0.2},
+TEST(ReadDecimalNumber, ReadsTheNumberNotation)
+{
+    const struct {
+        std::string text;
+        double expected;
+    } cases[] = {
+        {"1,8", 1.8},
+        {"7,5", 7.5},
+        {"17,8", 17.8},
+        {"25", 25},
+        {" 70 ", 70},
+        {"\t-12,5 ", -12.5},
+        {"70,5", 70.5},
+        {"70.5", 70.5},
+        {"70,", 70},
+        {",5", 0.5},
+        {"-,5", -0.5},
+        {"0200", 200},
+        {kDblMaxText, DBL_MAX},
+        {"-" + kHuge, -DBL_MAX},
+        {kTiny, 0},
+        {"0,1" + std::string(500, '9'), 0.2},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(ReadDecimalNumber(c.text), c.expected) << c.text;
@@ -72,9 +112,25 @@ TEST(ReadDecimalNumber, ReadsTheNumberNotation) {
     EXPECT_FALSE(std::signbit(ReadDecimalNumber("-0")));
 }
 
-TEST(ReadDecimalNumber, RejectsEverythingElseWithAReadableMessage) {
-    const std::string texts[] = {"", "   ", "-", ",", "+5", "1e5", "7 0", "- 5", "1,2,3", "1.2,3",
-                                 "12kg", "abc", "7\xC3\xA9", "5\n", std::string("5\0", 2), "\x01" "5"};
+TEST(ReadDecimalNumber, RejectsEverythingElseWithAReadableMessage)
+{
+    const std::string texts[] = {"",
+                                 "   ",
+                                 "-",
+                                 ",",
+                                 "+5",
+                                 "1e5",
+                                 "7 0",
+                                 "- 5",
+                                 "1,2,3",
+                                 "1.2,3",
+                                 "12kg",
+                                 "abc",
+                                 "7\xC3\xA9",
+                                 "5\n",
+                                 std::string("5\0", 2),
+                                 "\x01"
+                                 "5"};
     for (const auto& text : texts) {
         EXPECT_THROW(ReadDecimalNumber(text), ConversionError) << text;
     }
@@ -90,15 +146,21 @@ TEST(ReadDecimalNumber, RejectsEverythingElseWithAReadableMessage) {
     EXPECT_EQ(message("abc"), "Type mismatch: \"abc\" is not a number.");
     EXPECT_EQ(message(std::string("5\0\n", 3)), "Type mismatch: \"5??\" is not a number.");
     const std::string a39(39, 'a');
-    EXPECT_EQ(message(a39 + "\xC3\xA9" "b"), "Type mismatch: \"" + a39 + "\xC3\xA9...\" is not a number.");
+    EXPECT_EQ(message(a39 + "\xC3\xA9"
+                            "b"),
+              "Type mismatch: \"" + a39 + "\xC3\xA9...\" is not a number.");
     EXPECT_EQ(message(a39 + "b"), "Type mismatch: \"" + a39 + "b\" is not a number.");
     EXPECT_EQ(message(std::string(1 << 20, 'x')),
               "Type mismatch: \"" + std::string(40, 'x') + "...\" is not a number.");
     EXPECT_EQ(OverflowError().what(), std::string("Overflow: the result is too large to be calculated."));
 }
 
-TEST(DecimalPlaces, CountsDigitsAfterTheDecimalSign) {
-    const struct { const char* text; int expected; } cases[] = {
+TEST(DecimalPlaces, CountsDigitsAfterTheDecimalSign)
+{
+    const struct {
+        const char* text;
+        int expected;
+    } cases[] = {
         {"70,5", 1}, {"0,125", 3}, {" 1.25\t", 2}, {"70", 0}, {"70,", 0}, {"", 0}, {"abc", 0}, {"1,2,3", 0},
     };
     for (const auto& c : cases) {
@@ -106,13 +168,29 @@ TEST(DecimalPlaces, CountsDigitsAfterTheDecimalSign) {
     }
 }
 
-TEST(NumberToText, WritesFifteenSignificantDigitsInPlainForm) {
-    const struct { double value; std::string expected; } cases[] = {
-        {200, "200"}, {0, "0"}, {-0.0, "0"}, {70.0, "70"}, {70.5, "70,5"}, {0.5, "0,5"}, {-1, "-1"},
-        {12.3 - 4.5, "7,8"}, {0.1 + 0.2, "0,3"}, {1234567890.1234567, "1234567890,12346"},
-        {999999999999999.9, "1000000000000000"}, {1.000000000000005, "1,00000000000001"},
-        {-1.000000000000005, "-1,00000000000001"}, {1e21, "1000000000000000000000"},
-        {1e-20, "0,00000000000000000001"}, {DBL_MAX, kDblMaxText}, {-DBL_MAX, "-" + kDblMaxText},
+TEST(NumberToText, WritesFifteenSignificantDigitsInPlainForm)
+{
+    const struct {
+        double value;
+        std::string expected;
+    } cases[] = {
+        {200, "200"},
+        {0, "0"},
+        {-0.0, "0"},
+        {70.0, "70"},
+        {70.5, "70,5"},
+        {0.5, "0,5"},
+        {-1, "-1"},
+        {12.3 - 4.5, "7,8"},
+        {0.1 + 0.2, "0,3"},
+        {1234567890.1234567, "1234567890,12346"},
+        {999999999999999.9, "1000000000000000"},
+        {1.000000000000005, "1,00000000000001"},
+        {-1.000000000000005, "-1,00000000000001"},
+        {1e21, "1000000000000000000000"},
+        {1e-20, "0,00000000000000000001"},
+        {DBL_MAX, kDblMaxText},
+        {-DBL_MAX, "-" + kDblMaxText},
         {kDenormMin, "0," + std::string(323, '0') + "5"}, // shortest digits: 5e-324
     };
     for (const auto& c : cases) {
@@ -123,14 +201,34 @@ TEST(NumberToText, WritesFifteenSignificantDigitsInPlainForm) {
     }
 }
 
-TEST(FormatWithMask, RoundsHalfAwayFromZeroOnTheDecimalDigits) {
-    const struct { double value; const char* mask; std::string expected; } cases[] = {
-        {2.5, "0", "3"}, {3.5, "0", "4"}, {-2.5, "0", "-3"}, {0.125, "0.00", "0,13"},
-        {22.499999999999996, "0", "23"}, {68.1, "0", "68"}, {68.5, "0", "69"}, {0, "0.0", "0,0"},
-        {5, "0.0", "5,0"}, {5, "0.00", "5,00"}, {0.05, "0.0", "0,1"}, {-0.05, "0.0", "-0,1"},
-        {1.005, "0.00", "1,01"}, {9.995, "0.00", "10,00"}, {0.004, "0.0", "0,0"}, {-0.04, "0.0", "0,0"},
-        {-0.4, "0", "0"}, {-0.0, "0.00", "0,00"}, {1234.5678, "0.00", "1234,57"},
-        {1e21, "0.0", "1000000000000000000000,0"}, {kDenormMin, "0.00", "0,00"},
+TEST(FormatWithMask, RoundsHalfAwayFromZeroOnTheDecimalDigits)
+{
+    const struct {
+        double value;
+        const char* mask;
+        std::string expected;
+    } cases[] = {
+        {2.5, "0", "3"},
+        {3.5, "0", "4"},
+        {-2.5, "0", "-3"},
+        {0.125, "0.00", "0,13"},
+        {22.499999999999996, "0", "23"},
+        {68.1, "0", "68"},
+        {68.5, "0", "69"},
+        {0, "0.0", "0,0"},
+        {5, "0.0", "5,0"},
+        {5, "0.00", "5,00"},
+        {0.05, "0.0", "0,1"},
+        {-0.05, "0.0", "-0,1"},
+        {1.005, "0.00", "1,01"},
+        {9.995, "0.00", "10,00"},
+        {0.004, "0.0", "0,0"},
+        {-0.04, "0.0", "0,0"},
+        {-0.4, "0", "0"},
+        {-0.0, "0.00", "0,00"},
+        {1234.5678, "0.00", "1234,57"},
+        {1e21, "0.0", "1000000000000000000000,0"},
+        {kDenormMin, "0.00", "0,00"},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(FormatWithMask(c.value, c.mask), c.expected) << c.value << " " << c.mask;
@@ -140,19 +238,28 @@ TEST(FormatWithMask, RoundsHalfAwayFromZeroOnTheDecimalDigits) {
         EXPECT_THROW(FormatWithMask(1.0, mask), std::invalid_argument) << mask;
         EXPECT_THROW(FormatWithMask(std::string_view("1"), mask), std::invalid_argument) << mask;
     }
-    const struct { const char* text; const char* mask; const char* expected; } texts[] = {
-        {"", "0", ""}, {"abc", "0.0", "abc"}, {"12kg", "0", "12kg"}, {"007", "0", "7"},
-        {"70,5", "0", "71"}, {" 1,25 ", "0.0", "1,3"},
+    const struct {
+        const char* text;
+        const char* mask;
+        const char* expected;
+    } texts[] = {
+        {"", "0", ""},     {"abc", "0.0", "abc"}, {"12kg", "0", "12kg"},
+        {"007", "0", "7"}, {"70,5", "0", "71"},   {" 1,25 ", "0.0", "1,3"},
     };
     for (const auto& t : texts) {
         EXPECT_EQ(FormatWithMask(std::string_view(t.text), t.mask), t.expected) << t.text;
     }
 }
 
-TEST(RoundDecimal, RemovesBinaryNoiseAtTheGivenDecimals) {
+TEST(RoundDecimal, RemovesBinaryNoiseAtTheGivenDecimals)
+{
     EXPECT_EQ(RoundDecimal(1000.5 - 1000.4, 1), 0.1);
     EXPECT_EQ(NumberToText(RoundDecimal(1000.5 - 1000.4, 1)), "0,1");
-    const struct { double value; int decimals; double expected; } cases[] = {
+    const struct {
+        double value;
+        int decimals;
+        double expected;
+    } cases[] = {
         {2.675, 2, 2.68}, {-2.5, 0, -3}, {0.0004, 3, 0}, {123.456, 30, 123.456}, {DBL_MAX, 0, DBL_MAX},
     };
     for (const auto& c : cases) {
@@ -164,7 +271,8 @@ TEST(RoundDecimal, RemovesBinaryNoiseAtTheGivenDecimals) {
     EXPECT_THROW(RoundDecimal(1.0, 31), std::invalid_argument);
 }
 
-TEST(CheckedResult, LetsOnlyFiniteValuesThrough) {
+TEST(CheckedResult, LetsOnlyFiniteValuesThrough)
+{
     for (const double v : {0.0, -1.5, DBL_MAX, kDenormMin}) {
         EXPECT_EQ(CheckedResult(v), v);
     }
@@ -174,7 +282,8 @@ TEST(CheckedResult, LetsOnlyFiniteValuesThrough) {
 }
 
 // Whatever NumberToText or FormatWithMask writes reads back to the same text.
-TEST(NumberRules, WrittenTextsReadBack) {
+TEST(NumberRules, WrittenTextsReadBack)
+{
     std::mt19937_64 rng(20240611);
     std::vector<double> values = {DBL_MAX, DBL_MIN, kDenormMin, 1e-300, 0.1, 1e15, 123456789012345678.0};
     for (int i = 0; i < 4000; ++i) {
@@ -205,7 +314,8 @@ TEST(NumberRules, WrittenTextsReadBack) {
 }
 
 // Pasted texts can hold anything: the reading rules give a finite number or a conversion failure.
-TEST(NumberRules, JunkTextsNeverBreakTheReaders) {
+TEST(NumberRules, JunkTextsNeverBreakTheReaders)
+{
     std::mt19937 rng(7);
     std::vector<std::string> texts = {std::string(1 << 20, '7'), "-0," + std::string(1 << 20, '3')};
     const std::string numberish = "0123456789,.- \t\n";

@@ -40,7 +40,8 @@ struct App {
         v->activateWindow();
         return QTest::qWaitForWindowActive(v);
     }
-    template <class T> T* widget(const Window& w, const Control& c) const
+    template <class T>
+    T* widget(const Window& w, const Control& c) const
     {
         return qobject_cast<T*>(view(w)->widgetOf(c));
     }

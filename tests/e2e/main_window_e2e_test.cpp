@@ -42,7 +42,8 @@ TEST(MainWindowE2E, TypedKeysGoThroughTheModel)
 // A window with a menu whose shortcuts must win over the focused box.
 class ShortcutWindow : public Window {
 public:
-    explicit ShortcutWindow(DesktopServices& desktop) : Window(desktop, "Shortcuts")
+    explicit ShortcutWindow(DesktopServices& desktop)
+        : Window(desktop, "Shortcuts")
     {
         Combo1.setItems({"one", "two"});
         Del.onClick = [this] { ++deletes; };

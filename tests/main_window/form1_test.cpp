@@ -41,9 +41,9 @@ TEST_F(MainWindow, KilogramsAndPounds)
         const char* kilograms;
     };
     const Row rows[] = {
-        {false, "70", "70"},  {false, "70.5", "70,5"}, {false, "70,5", "70"}, {false, "abc", "0"},
-        {false, "", "0"},     {false, "12kg", "12"},   {true, "150", "68"},   {true, "151", "69"},
-        {true, "1", "0"},     {true, "2", "1"},        {true, "abc", "0"},    {true, "220.5", "100"},
+        {false, "70", "70"}, {false, "70.5", "70,5"}, {false, "70,5", "70"}, {false, "abc", "0"},
+        {false, "", "0"},    {false, "12kg", "12"},   {true, "150", "68"},   {true, "151", "69"},
+        {true, "1", "0"},    {true, "2", "1"},        {true, "abc", "0"},    {true, "220.5", "100"},
     };
     for (const Row& row : rows) {
         if (row.pounds)

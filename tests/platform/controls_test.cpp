@@ -13,7 +13,9 @@ namespace {
 
 class Sample : public Window {
 public:
-    explicit Sample(DesktopServices& desktop) : Window(desktop, "Sample") {}
+    explicit Sample(DesktopServices& desktop)
+        : Window(desktop, "Sample")
+    {}
     TextBox Text1{*this, "Text1"};
     Label Label1{*this, "Label1"};
     ListBox List1{*this, "List1"};
@@ -39,7 +41,8 @@ TEST(Controls, ChangeRunsBeforeTheSetterReturnsAndHandlersNest)
 
     w.Text1.setText("12345");
     EXPECT_EQ(w.Text1.text(), "123");
-    const std::vector<std::string> expected{"enter 12345", "enter 123", "label 123", "leave 123", "leave 123"};
+    const std::vector<std::string> expected{"enter 12345", "enter 123", "label 123", "leave 123",
+                                            "leave 123"};
     EXPECT_EQ(log, expected);
 
     log.clear();
@@ -88,8 +91,14 @@ TEST(Controls, ListClickOnlyOnARealChangeOfSelection)
         w.List2.addItem(t);
     }
     int chain = 0;
-    w.List1.onClick = [&] { ++chain; w.List2.setListIndex(w.List1.listIndex()); };
-    w.List2.onClick = [&] { ++chain; w.List1.setListIndex(w.List2.listIndex()); };
+    w.List1.onClick = [&] {
+        ++chain;
+        w.List2.setListIndex(w.List1.listIndex());
+    };
+    w.List2.onClick = [&] {
+        ++chain;
+        w.List1.setListIndex(w.List2.listIndex());
+    };
     w.List2.setListIndex(1);
     EXPECT_EQ(chain, 2);
     EXPECT_EQ(w.List1.listIndex(), 1);
@@ -144,15 +153,24 @@ TEST(Controls, FocusFailsUntilTheWindowIsShownAndHiddenMenuItemsDoNothing)
 TEST(Controls, TextsAreCutByCharactersNotBytes)
 {
     EXPECT_EQ(LeftCharacters("12345", 3), "123");
-    EXPECT_EQ(LeftCharacters("7\xC3\xA9" "89", 3), "7\xC3\xA9" "8"); // é is one character
+    EXPECT_EQ(LeftCharacters("7\xC3\xA9"
+                             "89",
+                             3),
+              "7\xC3\xA9"
+              "8"); // é is one character
     EXPECT_EQ(LeftCharacters("\xE2\x82\xAC\xE2\x82\xAC", 1), "\xE2\x82\xAC");
     EXPECT_EQ(LeftCharacters("ab", 3), "ab");
-    EXPECT_EQ(CharacterCount("7\xC3\xA9" "89"), 4u);
+    EXPECT_EQ(CharacterCount("7\xC3\xA9"
+                             "89"),
+              4u);
 }
 
 class Counting : public Window {
 public:
-    Counting(DesktopServices& desktop, std::vector<std::string>& log) : Window(desktop, "Counting"), m_log(log) {}
+    Counting(DesktopServices& desktop, std::vector<std::string>& log)
+        : Window(desktop, "Counting")
+        , m_log(log)
+    {}
     ~Counting() override { m_log.push_back("destroyed"); }
     void Form_Load() override
     {

@@ -84,7 +84,9 @@ int CharacterCode(const QKeyEvent& event)
 }
 
 FormView::FormView(Window& model, WindowManager& manager, int clientWidthTwips, int clientHeightTwips)
-    : m_model(model), m_manager(manager), m_client(new QWidget(this))
+    : m_model(model)
+    , m_manager(manager)
+    , m_client(new QWidget(this))
 {
     setWindowTitle(toQ(model.caption()));
     setWindowIcon(windowIcon());
@@ -110,7 +112,8 @@ QWidget* FormView::widgetOf(const Control& control) const
     return nullptr;
 }
 
-FormView::Binding& FormView::addBinding(Control& control, QWidget* widget, std::function<void(Aspect, int)> redraw)
+FormView::Binding& FormView::addBinding(Control& control, QWidget* widget,
+                                        std::function<void(Aspect, int)> redraw)
 {
     auto binding = std::make_unique<Binding>();
     binding->control = &control;
@@ -156,7 +159,8 @@ void FormView::applyStyle(QWidget* widget, const Control& control) const
     if (!control.toolTip().empty())
         widget->setAccessibleName(toQ(control.toolTip()));
 
-    const bool isEdit = qobject_cast<QLineEdit*>(widget) != nullptr || qobject_cast<QComboBox*>(widget) != nullptr;
+    const bool isEdit =
+        qobject_cast<QLineEdit*>(widget) != nullptr || qobject_cast<QComboBox*>(widget) != nullptr;
     QPalette palette = m_client->palette();
     const QPalette::ColorRole backRole = isEdit ? QPalette::Base : QPalette::Window;
     const QPalette::ColorRole foreRole = isEdit ? QPalette::Text : QPalette::WindowText;
@@ -202,10 +206,11 @@ QLineEdit* FormView::bindTextBox(TextBox& box, QRect geometry, Qt::Alignment ali
         if (aspect == Aspect::Text)
             sync();
     });
-    b.connections.push_back(connect(widget, &QLineEdit::textEdited, widget, [&box, sync](const QString& text) {
-        box.setText(fromQ(text));
-        sync();
-    }));
+    b.connections.push_back(
+        connect(widget, &QLineEdit::textEdited, widget, [&box, sync](const QString& text) {
+            box.setText(fromQ(text));
+            sync();
+        }));
     widget->installEventFilter(this);
     return widget;
 }
@@ -249,10 +254,11 @@ QComboBox* FormView::bindCombo(ComboBox& combo, QRect geometry)
             syncText();
         }
     });
-    b.connections.push_back(connect(widget->lineEdit(), &QLineEdit::textEdited, widget, [&combo, syncText](const QString& text) {
-        combo.setText(fromQ(text));
-        syncText();
-    }));
+    b.connections.push_back(
+        connect(widget->lineEdit(), &QLineEdit::textEdited, widget, [&combo, syncText](const QString& text) {
+            combo.setText(fromQ(text));
+            syncText();
+        }));
     b.connections.push_back(connect(widget, &QComboBox::activated, widget, [&combo, syncText](int index) {
         combo.choose(index);
         syncText();
@@ -268,7 +274,8 @@ QListWidget* FormView::bindList(ListBox& list, QRect geometry)
     widget->setSelectionMode(QAbstractItemView::SingleSelection);
     widget->setUniformItemSizes(true);
     auto syncSelection = [widget, &list] {
-        if (widget->currentRow() == list.listIndex() && (list.listIndex() < 0 || widget->item(list.listIndex())->isSelected()))
+        if (widget->currentRow() == list.listIndex() &&
+            (list.listIndex() < 0 || widget->item(list.listIndex())->isSelected()))
             return;
         QSignalBlocker block(widget);
         QSignalBlocker blockSelection(widget->selectionModel());
@@ -294,35 +301,37 @@ QListWidget* FormView::bindList(ListBox& list, QRect geometry)
         syncSelection();
     };
     syncItems();
-    Binding& b = addBinding(list, widget, [widget, &list, syncItems, syncSelection](Aspect aspect, int index) {
-        QSignalBlocker block(widget);
-        QSignalBlocker blockSelection(widget->selectionModel());
-        switch (aspect) {
-        case Aspect::ItemAdded:
-            widget->addItem(toQ(list.item(index)));
-            break;
-        case Aspect::ItemRemoved:
-            delete widget->takeItem(index);
+    Binding& b =
+        addBinding(list, widget, [widget, &list, syncItems, syncSelection](Aspect aspect, int index) {
+            QSignalBlocker block(widget);
+            QSignalBlocker blockSelection(widget->selectionModel());
+            switch (aspect) {
+            case Aspect::ItemAdded:
+                widget->addItem(toQ(list.item(index)));
+                break;
+            case Aspect::ItemRemoved:
+                delete widget->takeItem(index);
+                syncSelection();
+                break;
+            case Aspect::ItemsCleared:
+                widget->clear();
+                break;
+            case Aspect::Items:
+                syncItems();
+                break;
+            case Aspect::Selection:
+                syncSelection();
+                break;
+            default:
+                break;
+            }
+        });
+    b.connections.push_back(
+        connect(widget, &QListWidget::currentRowChanged, widget, [&list, syncSelection](int row) {
+            if (row >= 0)
+                list.setListIndex(row);
             syncSelection();
-            break;
-        case Aspect::ItemsCleared:
-            widget->clear();
-            break;
-        case Aspect::Items:
-            syncItems();
-            break;
-        case Aspect::Selection:
-            syncSelection();
-            break;
-        default:
-            break;
-        }
-    });
-    b.connections.push_back(connect(widget, &QListWidget::currentRowChanged, widget, [&list, syncSelection](int row) {
-        if (row >= 0)
-            list.setListIndex(row);
-        syncSelection();
-    }));
+        }));
     widget->installEventFilter(this);
     return widget;
 }
@@ -332,7 +341,8 @@ PictureWidget* FormView::bindPicture(Picture& picture, QRect geometry)
     auto* widget = new PictureWidget(toQ(picture.picture()), m_client);
     widget->setGeometry(geometry);
     Binding& b = addBinding(picture, widget, [](Aspect, int) {});
-    b.connections.push_back(connect(widget, &PictureWidget::clicked, widget, [&picture] { picture.click(); }));
+    b.connections.push_back(
+        connect(widget, &PictureWidget::clicked, widget, [&picture] { picture.click(); }));
     return widget;
 }
 

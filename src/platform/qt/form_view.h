@@ -44,7 +44,8 @@ public:
     // The manager closes this view itself; no close handler of the model runs.
     void setClosingByManager() { m_closingByManager = true; }
 
-    QLabel* bindLabel(Label& label, QRect geometry, Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter);
+    QLabel* bindLabel(Label& label, QRect geometry,
+                      Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter);
     QLineEdit* bindTextBox(TextBox& box, QRect geometry, Qt::Alignment alignment = Qt::AlignLeft);
     QComboBox* bindCombo(ComboBox& combo, QRect geometry);
     QListWidget* bindList(ListBox& list, QRect geometry);

@@ -38,7 +38,8 @@ QIcon windowIcon()
 }
 
 PictureWidget::PictureWidget(const QString& picture, QWidget* parent)
-    : QWidget(parent), m_renderer(new QSvgRenderer(resourcePath(picture), this))
+    : QWidget(parent)
+    , m_renderer(new QSvgRenderer(resourcePath(picture), this))
 {
     setCursor(handCursor());
     setFocusPolicy(Qt::NoFocus);

@@ -33,8 +33,7 @@ QString findProductPage()
 
 QtDesktopServices::QtDesktopServices()
     : m_productPage(QUrl::fromLocalFile(findProductPage()).toString().toStdString())
-{
-}
+{}
 
 int QtDesktopServices::messageBox(const std::string& prompt, MessageButtons buttons, MessageIcon icon,
                                   const std::string& title)

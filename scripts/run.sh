@@ -1,0 +1,8 @@
+#!/usr/bin/env bash
+# Builds Movesta (optimised) and starts it.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+bash scripts/setup.sh run
+cmake --preset release >/dev/null
+cmake --build --preset release
+exec ./build/release/movesta

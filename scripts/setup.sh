@@ -1,0 +1,36 @@
+#!/usr/bin/env bash
+# Installs, from Debian's packages, whatever Movesta needs and this machine lacks.
+#   setup.sh run    - to build and start the program
+#   setup.sh test   - to build and run every test (sanitizers and the Xvfb checks included)
+#   setup.sh bench  - to run the benchmarks
+# Packages already installed are skipped; nothing is downloaded when nothing is missing.
+set -euo pipefail
+
+purpose="${1:-run}"
+packages=(ca-certificates g++ cmake ninja-build qt6-base-dev qt6-svg-dev libqt6svg6 qt6-qpa-plugins
+          fonts-dejavu-core)
+case "$purpose" in
+    run) ;;
+    test) packages+=(libgtest-dev libgmock-dev xvfb xauth xclip clang-format desktop-file-utils appstream dpkg-dev) ;;
+    bench) packages+=(libbenchmark-dev hyperfine time xvfb xauth) ;;
+    fuzz) packages+=(clang libclang-rt-14-dev) ;;
+    *) echo "usage: $0 run|test|bench|fuzz" >&2; exit 2 ;;
+esac
+
+missing=()
+for package in "${packages[@]}"; do
+    if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed"; then
+        missing+=("$package")
+    fi
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+echo "Installing: ${missing[*]}"
+sudo_cmd=()
+if [ "$(id -u)" -ne 0 ]; then
+    command -v sudo >/dev/null || { echo "Please run as root or install sudo." >&2; exit 1; }
+    sudo_cmd=(sudo)
+fi
+export DEBIAN_FRONTEND=noninteractive
+"${sudo_cmd[@]}" apt-get update -qq
+"${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
