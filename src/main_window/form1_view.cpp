@@ -31,12 +31,13 @@ Form1View::Form1View(Form1& model, QtWindowManager& manager)
 
     for (Label* heading : {&model.Label6, &model.Label7}) {
         QLabel* label = bindLabel(*heading,
-                                  heading == &model.Label6 ? twipsRect(480, 1080, 2415, 615)
-                                                           : twipsRect(4320, 1080, 2415, 615),
+                                  heading == &model.Label6 ? twipsRect(480, 1080, 2415, 705)
+                                                           : twipsRect(4320, 1080, 2415, 705),
                                   Qt::AlignCenter);
+        // Four lines of capitals must fit above the picture, which the box reaches down to.
         label->setWordWrap(true);
         QFont font = label->font();
-        font.setPointSizeF(7.5);
+        font.setPointSizeF(7);
         font.setBold(true);
         label->setFont(font);
     }
