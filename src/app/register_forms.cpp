@@ -4,7 +4,11 @@
 
 #include "main_window/form1.h"
 #include "main_window/form1_view.h"
+#include "planner/form7.h"
+#include "planner/form7_view.h"
 #include "platform/qt/qt_window_manager.h"
+#include "time_to_burn/form4.h"
+#include "time_to_burn/form4_view.h"
 
 namespace movesta {
 
@@ -14,6 +18,18 @@ void RegisterForms(QtWindowManager& windows, DesktopServices& desktop)
                          [&windows, &desktop] { return std::make_unique<Form1>(desktop, windows); });
     windows.registerView(kMainWindowId, [](Window& model, QtWindowManager& manager) -> FormView* {
         return new Form1View(static_cast<Form1&>(model), manager);
+    });
+    windows.registerForm(kPlannerId, [&windows, &desktop] {
+        return std::make_unique<Form7>(desktop, static_cast<Form1&>(*windows.find(kMainWindowId)));
+    });
+    windows.registerView(kPlannerId, [](Window& model, QtWindowManager& manager) -> FormView* {
+        return new Form7View(static_cast<Form7&>(model), manager);
+    });
+    windows.registerForm(kTimeToBurnId, [&windows, &desktop] {
+        return std::make_unique<Form4>(desktop, static_cast<Form1&>(*windows.find(kMainWindowId)));
+    });
+    windows.registerView(kTimeToBurnId, [](Window& model, QtWindowManager& manager) -> FormView* {
+        return new Form4View(static_cast<Form4&>(model), manager);
     });
 }
 

@@ -4,6 +4,10 @@
 // running totals, row selection and deletion, and the clipboard report. All state lives in
 // the controls below; the procedures read and write them directly.
 
+#include <functional>
+#include <initializer_list>
+#include <string>
+
 #include "platform/controls.h"
 #include "platform/window.h"
 
@@ -54,20 +58,20 @@ public:
     Label Label27{*this, "Label27"};  // preview: kcal
 
     // Selected-activity list: five columns, always of equal length
-    Label Label17{*this, "Label17"};  // "Selected physical activities:"
-    ListBox List1{*this, "List1"};    // activity names
-    ListBox List2{*this, "List2"};    // hours
-    ListBox List5{*this, "List5"};    // minutes
-    ListBox List3{*this, "List3"};    // kJ
-    ListBox List4{*this, "List4"};    // kcal
+    Label Label17{*this, "Label17"}; // "Selected physical activities:"
+    ListBox List1{*this, "List1"};   // activity names
+    ListBox List2{*this, "List2"};   // hours
+    ListBox List5{*this, "List5"};   // minutes
+    ListBox List3{*this, "List3"};   // kJ
+    ListBox List4{*this, "List4"};   // kcal
 
     // Totals row
-    Label Label22{*this, "Label22"};  // "Total:"
-    Label Label24{*this, "Label24"};  // total hours
-    Label Label16{*this, "Label16"};  // total minutes, 0 to 59
-    Label Label18{*this, "Label18"};  // total kJ
-    Label Label21{*this, "Label21"};  // total kcal, green on black
-    Label Label25{*this, "Label25"};  // share of the target energy; always empty
+    Label Label22{*this, "Label22"}; // "Total:"
+    Label Label24{*this, "Label24"}; // total hours
+    Label Label16{*this, "Label16"}; // total minutes, 0 to 59
+    Label Label18{*this, "Label18"}; // total kJ
+    Label Label21{*this, "Label21"}; // total kcal, green on black
+    Label Label25{*this, "Label25"}; // share of the target energy; always empty
 
     // Target row, hidden: no operation ever sets a target
     Label Label20{*this, "Label20"};  // "Ciljana energetska potoršnja:"
@@ -81,11 +85,11 @@ public:
     Picture Image3{*this, "Image3", "delete_selected.svg"}; // delete the selected row
     Picture Image2{*this, "Image2", "delete_all.svg"};      // delete all rows
     Picture Image6{*this, "Image6", "logo_small.svg"};      // product logo: the product page
-    Label Label34{*this, "Label34"};                         // "Copy to Clipboard" link
+    Label Label34{*this, "Label34"};                        // "Copy to Clipboard" link
     Picture Image7{*this, "Image7", "copy.svg"};            // copy the report
-    Label Label33{*this, "Label33"};                         // word-processor report, never shown
+    Label Label33{*this, "Label33"};                        // word-processor report, never shown
     Picture Image1{*this, "Image1", "copy.svg"};            // word-processor report, never shown
-    TextBox Text2{*this, "Text2"};                           // report buffer, off-screen
+    TextBox Text2{*this, "Text2"};                          // report buffer, off-screen
 
     // Window menu "Menu"
     MenuItem br_p{*this, "br_p", "Delete Selected", "Del"};
@@ -136,8 +140,16 @@ public:
     void CopyReport();
 
 private:
+    // Runs one step of a procedure whose failing steps are skipped: a number that cannot be read
+    // or computed ends that step only, silently.
+    static void runStep(const std::function<void()>& step);
+    // factor x weight x (hours + minutes / 60) for the chosen duration; throws NumberError when a
+    // text cannot be read or the result is not finite.
+    double energyFor(const std::string& factorText) const;
+    // Puts the others on the row of `clicked`; returns that row, or -1 when it has none.
+    static int SelectRow(const ListBox& clicked, std::initializer_list<ListBox*> others);
+
     const Form1& m_mainWindow;
-    bool m_inWeightCheck = false;
 };
 
 } // namespace movesta

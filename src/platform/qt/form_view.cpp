@@ -4,13 +4,18 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QFontMetricsF>
+#include <QFrame>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
+#include <QMouseEvent>
+#include <QPainter>
 #include <QRadioButton>
 #include <QSignalBlocker>
+#include <QStyle>
 
 #include "platform/qt/pictures.h"
 #include "platform/qt/twips.h"
@@ -65,6 +70,41 @@ QColor resolve(Color color, const QPalette& palette)
     return {};
 }
 
+// Draws its text in a smaller font when the model's font would not fit the box.
+class ShrinkingLabel : public QLabel {
+public:
+    using QLabel::QLabel;
+
+protected:
+    void paintEvent(QPaintEvent* event) override
+    {
+        const QRectF area = contentsRect().adjusted(margin(), margin(), -margin(), -margin());
+        const int flags = static_cast<int>(alignment()) | (wordWrap() ? Qt::TextWordWrap : 0);
+        QFont font = this->font();
+        if (text().isEmpty() || font.pointSizeF() <= 0 || fits(font, area, flags)) {
+            QLabel::paintEvent(event);
+            return;
+        }
+        constexpr qreal kSmallestPoints = 6.0;
+        while (font.pointSizeF() > kSmallestPoints && !fits(font, area, flags))
+            font.setPointSizeF(qMax(kSmallestPoints, font.pointSizeF() - 0.5));
+        QString shown = text();
+        if (!wordWrap())
+            shown = QFontMetricsF(font).elidedText(shown, Qt::ElideRight, area.width());
+        QPainter painter(this);
+        painter.setFont(font);
+        style()->drawItemText(&painter, area.toRect(), flags, palette(), isEnabled(), shown,
+                              foregroundRole());
+    }
+
+private:
+    bool fits(const QFont& font, const QRectF& area, int flags) const
+    {
+        const QRectF needed = QFontMetricsF(font).boundingRect(area, flags, text());
+        return needed.width() <= area.width() + 0.5 && needed.height() <= area.height() + 0.5;
+    }
+};
+
 } // namespace
 
 int CharacterCode(const QKeyEvent& event)
@@ -102,6 +142,7 @@ void FormView::unbind()
 {
     m_bindings.clear();
     m_controlOf.clear();
+    m_linkPressed.clear();
 }
 
 QWidget* FormView::widgetOf(const Control& control) const
@@ -170,6 +211,12 @@ void FormView::applyStyle(QWidget* widget, const Control& control) const
         palette.setColor(backRole, back);
     if (fore.isValid())
         palette.setColor(foreRole, fore);
+    if (m_linkPressed.contains(widget)) {
+        font.setUnderline(true);
+        widget->setFont(font);
+        if (!fore.isValid())
+            palette.setColor(QPalette::WindowText, palette.color(QPalette::Link));
+    }
     widget->setPalette(palette);
     if (!isEdit)
         widget->setAutoFillBackground(back.isValid());
@@ -177,7 +224,37 @@ void FormView::applyStyle(QWidget* widget, const Control& control) const
 
 QLabel* FormView::bindLabel(Label& label, QRect geometry, Qt::Alignment alignment)
 {
+    return setUpLabel(new QLabel(m_client), label, geometry, alignment);
+}
+
+QLabel* FormView::bindShrinkingLabel(Label& label, QRect geometry, Qt::Alignment alignment, bool wordWrap)
+{
+    auto* widget = new ShrinkingLabel(m_client);
+    widget->setWordWrap(wordWrap);
+    return setUpLabel(widget, label, geometry, alignment);
+}
+
+QLabel* FormView::bindLinkLabel(Label& label, QRect geometry, Qt::Alignment alignment)
+{
     auto* widget = new QLabel(m_client);
+    m_linkPressed.insert(widget, false);
+    widget->setCursor(handCursor());
+    widget->installEventFilter(this);
+    return setUpLabel(widget, label, geometry, alignment);
+}
+
+QFrame* FormView::bindLine(Decoration& line, QRect geometry)
+{
+    auto* widget = new QFrame(m_client);
+    widget->setFrameShape(QFrame::HLine);
+    widget->setFrameShadow(QFrame::Sunken);
+    widget->setGeometry(geometry);
+    addBinding(line, widget, [](Aspect, int) {});
+    return widget;
+}
+
+QLabel* FormView::setUpLabel(QLabel* widget, Label& label, QRect geometry, Qt::Alignment alignment)
+{
     widget->setGeometry(geometry);
     widget->setTextFormat(Qt::PlainText);
     widget->setAlignment(alignment);
@@ -405,6 +482,25 @@ bool FormView::eventFilter(QObject* watched, QEvent* event)
     Control* control = m_controlOf.value(watched, nullptr);
     if (!control)
         return QWidget::eventFilter(watched, event);
+    if (m_linkPressed.contains(watched)) {
+        // A click is a press and a release of the left button on the link.
+        if (event->type() == QEvent::MouseButtonPress) {
+            m_linkPressed[watched] = static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton;
+            return true;
+        }
+        if (event->type() == QEvent::MouseButtonRelease) {
+            const auto* mouse = static_cast<QMouseEvent*>(event);
+            const bool pressed = m_linkPressed.value(watched);
+            m_linkPressed[watched] = false;
+            auto* link = static_cast<QWidget*>(watched);
+            if (pressed && mouse->button() == Qt::LeftButton &&
+                link->rect().contains(mouse->position().toPoint())) {
+                if (auto* label = dynamic_cast<Label*>(control))
+                    label->click();
+            }
+            return true;
+        }
+    }
     switch (event->type()) {
     case QEvent::ShortcutOverride:
         // Line edits claim Delete, Ctrl+C and more for themselves; the window's menu wins.

@@ -17,6 +17,7 @@
 
 class QAction;
 class QComboBox;
+class QFrame;
 class QLabel;
 class QLineEdit;
 class QListWidget;
@@ -46,6 +47,16 @@ public:
 
     QLabel* bindLabel(Label& label, QRect geometry,
                       Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter);
+    // A label whose text would not fit its box is drawn in a smaller font (down to 6 points,
+    // then elided) instead of being cut off: long activity names, large totals.
+    QLabel* bindShrinkingLabel(Label& label, QRect geometry,
+                               Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter,
+                               bool wordWrap = false);
+    // A label that acts as a link: hand pointer, link colour, a left click raises its Click.
+    QLabel* bindLinkLabel(Label& label, QRect geometry,
+                          Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter);
+    // A horizontal rule; it follows the line's visibility.
+    QFrame* bindLine(Decoration& line, QRect geometry);
     QLineEdit* bindTextBox(TextBox& box, QRect geometry, Qt::Alignment alignment = Qt::AlignLeft);
     QComboBox* bindCombo(ComboBox& combo, QRect geometry);
     QListWidget* bindList(ListBox& list, QRect geometry);
@@ -64,6 +75,7 @@ protected:
 private:
     struct Binding;
     Binding& addBinding(Control& control, QWidget* widget, std::function<void(Aspect, int)> redraw);
+    QLabel* setUpLabel(QLabel* widget, Label& label, QRect geometry, Qt::Alignment alignment);
     void applyStyle(QWidget* widget, const Control& control) const;
     bool menuShortcutMatches(const class QKeyEvent* event) const;
 
@@ -73,6 +85,7 @@ private:
     std::vector<std::unique_ptr<Binding>> m_bindings;
     QHash<const QObject*, Control*> m_controlOf;
     QList<QAction*> m_menuActions;
+    QHash<const QObject*, bool> m_linkPressed; // link labels, and whether a press began on them
     bool m_closingByManager = false;
 };
 

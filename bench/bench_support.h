@@ -1,0 +1,98 @@
+#pragma once
+
+// What the in-process benchmarks of the windows share: a desktop that answers message boxes at
+// once, waiting for a window's first paint, and a main that creates the QApplication.
+
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QEvent>
+#include <QWidget>
+#include <QWindow>
+
+#include <chrono>
+#include <cstdlib>
+#include <functional>
+#include <string>
+
+#include "platform/qt/qt_desktop_services.h"
+
+namespace movesta::bench {
+
+// The program's own clipboard; message boxes are answered at once (a real one waits for a click)
+// and counted, since a message in a measured operation means it failed. The browser stays shut.
+class BenchDesktop : public QtDesktopServices {
+public:
+    int messageBox(const std::string&, MessageButtons buttons, MessageIcon, const std::string&) override
+    {
+        ++messages;
+        return buttons == MessageButtons::YesNo ? kAnswerYes : kAnswerOk;
+    }
+    void openAddress(const std::string&) override {}
+
+    int messages = 0;
+};
+
+// Counts the paints of a window.
+class PaintCounter : public QObject {
+public:
+    explicit PaintCounter(QWidget* window) { window->installEventFilter(this); }
+    int paints = 0;
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint)
+            ++paints;
+        return false;
+    }
+};
+
+// Runs the event loop until the window is exposed and painted; false after 5 s without.
+inline bool WaitUntilPainted(QWidget* window, const PaintCounter& counter)
+{
+    QElapsedTimer waited;
+    waited.start();
+    while (!(window->windowHandle() && window->windowHandle()->isExposed() && counter.paints > 0)) {
+        if (waited.elapsed() > 5000)
+            return false;
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+    }
+    return true;
+}
+
+// Lets the event loop finish what it has queued: deferred deletions, layouts, repaints.
+inline void Settle()
+{
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QCoreApplication::processEvents();
+}
+
+using Clock = std::chrono::steady_clock;
+
+inline double SecondsSince(Clock::time_point start)
+{
+    return std::chrono::duration<double>(Clock::now() - start).count();
+}
+
+// The main of a window benchmark: one QApplication on the offscreen platform unless a platform
+// was chosen, then the registered benchmarks; `beforeExit` drops what they kept of the program
+// while the QApplication still exists.
+inline int RunWindowBenchmarks(int argc, char** argv, const std::function<void()>& beforeExit = {})
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    QApplication::setQuitOnLastWindowClosed(false);
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    if (beforeExit)
+        beforeExit();
+    benchmark::Shutdown();
+    return 0;
+}
+
+} // namespace movesta::bench

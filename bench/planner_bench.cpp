@@ -1,0 +1,212 @@
+// The planner's list operations at 1,000, 10,000 and 100,000 rows, in the running program with
+// the planner's view shown (offscreen). Each benchmark reports the time per row or per operation:
+//   Add          AddSelectedActivity from an empty list up to N rows, event loop run at the end
+//   SelectRow    List4 set to a random row, then the event loop (repaint included), per operation
+//   DeleteLast   the last row selected and deleted, then the event loop, per operation
+//   DeleteMiddle the middle row selected and deleted, then the event loop, per operation
+//   CopyReport   the report of N rows put on the clipboard, per row (counter total_ms: the whole)
+
+#include <memory>
+#include <random>
+#include <utility>
+
+#include "app/register_forms.h"
+#include "bench_support.h"
+#include "main_window/form1.h"
+#include "planner/form7.h"
+#include "platform/qt/form_view.h"
+#include "platform/qt/qt_window_manager.h"
+
+namespace movesta::bench {
+namespace {
+
+// Operations measured per benchmark at a given list size.
+constexpr int kOperations = 500;
+
+// The program with the planner open: weight 70, "Accordion, playing" for 1 h 30 min chosen.
+class PlannerSession {
+public:
+    PlannerSession()
+    {
+        RegisterForms(m_windows, m_desktop);
+        auto* main = static_cast<Form1*>(m_windows.show(kMainWindowId));
+        const PaintCounter paints(m_windows.viewOf(*main));
+        WaitUntilPainted(m_windows.viewOf(*main), paints);
+        main->Text1.setText("70");
+        open();
+    }
+
+    Form7& planner() const { return *m_planner; }
+    int messages() const { return m_desktop.messages; }
+
+    // A freshly loaded planner, shown and painted, with the activity and duration chosen.
+    void reopen()
+    {
+        m_planner->unload();
+        m_windows.destroyUnloaded();
+        Settle();
+        open();
+    }
+
+    // Brings the list to exactly `rows` rows (not timed).
+    void ensureRows(int rows)
+    {
+        if (m_planner->List1.listCount() > rows)
+            reopen();
+        while (m_planner->List1.listCount() < rows)
+            m_planner->Image5.click();
+        Settle();
+    }
+
+private:
+    void open()
+    {
+        m_planner = static_cast<Form7*>(m_windows.show(kPlannerId));
+        const PaintCounter paints(m_windows.viewOf(*m_planner));
+        WaitUntilPainted(m_windows.viewOf(*m_planner), paints);
+        m_planner->Combo1.choose(0);
+        m_planner->Combo4.choose(1);
+        m_planner->Combo5.choose(6);
+        Settle();
+    }
+
+    BenchDesktop m_desktop;
+    QtWindowManager m_windows;
+    Form7* m_planner = nullptr;
+};
+
+// One session for all the benchmarks, so that a list built by one is measured by the next.
+std::unique_ptr<PlannerSession> theSession;
+
+PlannerSession& session()
+{
+    if (!theSession)
+        theSession = std::make_unique<PlannerSession>();
+    return *theSession;
+}
+
+// Ends a benchmark with an error if a message box came up: the operation measured had failed.
+void checkNoMessage(benchmark::State& state, int messagesBefore)
+{
+    if (session().messages() != messagesBefore)
+        state.SkipWithError("a message box was shown");
+}
+
+void Add(benchmark::State& state)
+{
+    const auto rows = static_cast<int>(state.range(0));
+    const int messages = session().messages();
+    for (auto _ : state) {
+        session().reopen();
+        Form7& planner = session().planner();
+        const auto start = Clock::now();
+        for (int i = 0; i < rows; ++i)
+            planner.Image5.click();
+        Settle();
+        state.SetIterationTime(SecondsSince(start) / rows);
+        if (planner.List4.listCount() != rows)
+            state.SkipWithError("rows missing");
+    }
+    checkNoMessage(state, messages);
+}
+
+void SelectRow(benchmark::State& state)
+{
+    const auto rows = static_cast<int>(state.range(0));
+    session().ensureRows(rows);
+    Form7& planner = session().planner();
+    std::mt19937 random(8);
+    std::uniform_int_distribution<int> row(0, rows - 1);
+    const int messages = session().messages();
+    for (auto _ : state) {
+        const auto start = Clock::now();
+        for (int i = 0; i < kOperations; ++i) {
+            planner.List4.setListIndex(row(random));
+            QCoreApplication::processEvents();
+        }
+        state.SetIterationTime(SecondsSince(start) / kOperations);
+    }
+    checkNoMessage(state, messages);
+}
+
+void deleteRows(benchmark::State& state, bool middle)
+{
+    const auto rows = static_cast<int>(state.range(0));
+    const int messages = session().messages();
+    for (auto _ : state) {
+        session().ensureRows(rows);
+        Form7& planner = session().planner();
+        const auto start = Clock::now();
+        for (int i = 0; i < kOperations; ++i) {
+            const int count = planner.List1.listCount();
+            planner.List1.setListIndex(middle ? count / 2 : count - 1);
+            planner.br_p.click();
+            QCoreApplication::processEvents();
+        }
+        state.SetIterationTime(SecondsSince(start) / kOperations);
+        if (planner.List3.listCount() != rows - kOperations)
+            state.SkipWithError("a row was not deleted");
+    }
+    checkNoMessage(state, messages);
+}
+
+void DeleteLast(benchmark::State& state)
+{
+    deleteRows(state, false);
+}
+
+void DeleteMiddle(benchmark::State& state)
+{
+    deleteRows(state, true);
+}
+
+void CopyReport(benchmark::State& state)
+{
+    const auto rows = static_cast<int>(state.range(0));
+    session().ensureRows(rows);
+    Form7& planner = session().planner();
+    const int messages = session().messages();
+    double total = 0;
+    for (auto _ : state) {
+        const auto start = Clock::now();
+        planner.kopi.click();
+        Settle();
+        const double elapsed = SecondsSince(start);
+        total += elapsed;
+        state.SetIterationTime(elapsed / rows);
+    }
+    state.counters["total_ms"] = benchmark::Counter(total * 1000 / static_cast<double>(state.iterations()));
+    checkNoMessage(state, messages);
+}
+
+void registerAll()
+{
+    using Function = void (*)(benchmark::State&);
+    const std::pair<const char*, Function> benchmarks[] = {
+        {"Add", Add},
+        {"SelectRow", SelectRow},
+        {"CopyReport", CopyReport},
+        {"DeleteLast", DeleteLast},
+        {"DeleteMiddle", DeleteMiddle},
+    };
+    for (const int rows : {1000, 10000, 100000}) {
+        for (const auto& [name, function] : benchmarks) {
+            benchmark::RegisterBenchmark(name, function)
+                ->Arg(rows)
+                ->Iterations(1)
+                ->Repetitions(rows >= 100000 ? 1 : 3)
+                ->DisplayAggregatesOnly(true)
+                ->UseManualTime()
+                ->Unit(benchmark::kMicrosecond);
+        }
+    }
+}
+
+} // namespace
+} // namespace movesta::bench
+
+int main(int argc, char** argv)
+{
+    movesta::bench::registerAll();
+    return movesta::bench::RunWindowBenchmarks(argc, argv, [] { movesta::bench::theSession.reset(); });
+}

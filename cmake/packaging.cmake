@@ -1,0 +1,79 @@
+# Desktop integration (launcher, icons, AppStream metainfo) and the Debian package.
+
+# The project's web site, named once: the AppStream homepage and screenshots, and the package's
+# Homepage field. The screenshots are docs/screenshots/*.png published under <site>/screenshots/.
+set(MOVESTA_HOMEPAGE "https://movesta.org" CACHE STRING "Web site of the Movesta project")
+set(MOVESTA_APP_ID org.movesta.Movesta)
+
+install(FILES ${PROJECT_SOURCE_DIR}/resources/desktop/movesta.desktop
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+
+foreach(size IN ITEMS 16 24 32 48 64 128 256)
+    install(FILES ${PROJECT_SOURCE_DIR}/resources/icons/hicolor/${size}x${size}/apps/movesta.png
+            DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps)
+endforeach()
+install(FILES ${PROJECT_SOURCE_DIR}/resources/icons/hicolor/scalable/apps/movesta.svg
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
+
+# Only the screenshots that exist are announced; the main window's comes first, as the default.
+# A screenshot added later re-runs the configuration.
+set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/docs/screenshots)
+set(MOVESTA_METAINFO_SCREENSHOTS "")
+set(screenshot_captions
+    "main_window|The main window: unit, weight and the way into the two calculators"
+    "planner|The energy expenditure planner with a list of activities and its totals"
+    "time_to_burn|The time-to-burn calculator")
+foreach(entry IN LISTS screenshot_captions)
+    string(REPLACE "|" ";" entry "${entry}")
+    list(GET entry 0 shot)
+    list(GET entry 1 caption)
+    if(NOT EXISTS ${PROJECT_SOURCE_DIR}/docs/screenshots/${shot}.png)
+        continue()
+    endif()
+    if(MOVESTA_METAINFO_SCREENSHOTS STREQUAL "")
+        set(type " type=\"default\"")
+    else()
+        set(type "")
+    endif()
+    string(APPEND MOVESTA_METAINFO_SCREENSHOTS
+        "    <screenshot${type}>\n"
+        "      <caption>${caption}</caption>\n"
+        "      <image>${MOVESTA_HOMEPAGE}/screenshots/${shot}.png</image>\n"
+        "    </screenshot>\n")
+endforeach()
+string(REGEX REPLACE "\n$" "" MOVESTA_METAINFO_SCREENSHOTS "${MOVESTA_METAINFO_SCREENSHOTS}")
+configure_file(${PROJECT_SOURCE_DIR}/resources/desktop/${MOVESTA_APP_ID}.metainfo.xml.in
+               ${PROJECT_BINARY_DIR}/desktop/${MOVESTA_APP_ID}.metainfo.xml @ONLY)
+install(FILES ${PROJECT_BINARY_DIR}/desktop/${MOVESTA_APP_ID}.metainfo.xml
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+
+# The Debian package. A package always installs under /usr; configure with
+# -DCMAKE_INSTALL_PREFIX=/usr so the data directory compiled into the program is the same.
+set(CPACK_GENERATOR DEB)
+set(CPACK_PACKAGE_NAME movesta)
+set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
+set(CPACK_PACKAGE_VENDOR "The Movesta developers")
+set(CPACK_PACKAGE_CONTACT "Movesta developers <movesta@localhost>")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "energy spent in physical activity, and the time to spend it")
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+set(CPACK_STRIP_FILES ON)
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_MAINTAINER "Movesta developers <movesta@localhost>")
+set(CPACK_DEBIAN_PACKAGE_SECTION utils)
+set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
+set(CPACK_DEBIAN_PACKAGE_HOMEPAGE ${MOVESTA_HOMEPAGE})
+# The summary above becomes the first line; CPack indents the rest.
+string(JOIN "\n" CPACK_DEBIAN_PACKAGE_DESCRIPTION
+    "Movesta is a small desktop calculator of the energy a person spends in"
+    "physical activity, over a built-in catalogue of 478 activities. Its planner"
+    "adds up the energy of chosen activities and durations in kJ and kcal; its"
+    "time-to-burn calculator tells how long an activity must last to spend a"
+    "given energy. A product page with the formulas and the whole catalogue is"
+    "installed with it.")
+# The libraries come from dpkg-shlibdeps; the SVG plugins and the display plugins are loaded at
+# run time, which it cannot see.
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6svg6, qt6-qpa-plugins")
+# xdg-open opens the product page in the browser.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xdg-utils")
+include(CPack)

@@ -1,0 +1,474 @@
+#pragma once
+
+// Properties of the number rules and of the weight boxes that must hold for any input, however it
+// was typed or pasted. The libFuzzer targets run them on generated inputs and the corpus replay
+// test on the committed ones. Each check returns an empty text when everything holds, else what
+// went wrong.
+
+#include <cmath>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <exception>
+#include <sstream>
+#include <string>
+#include <string_view>
+
+#include "core/number_rules.h"
+#include "main_window/form1.h"
+#include "planner/form7.h"
+#include "platform/controls.h"
+#include "platform/desktop_services.h"
+#include "platform/window_manager.h"
+#include "time_to_burn/form4.h"
+
+namespace movesta::fuzz {
+
+// What a failure message shows of an input: printable ASCII as it is, other bytes as \xNN, cut.
+inline std::string Shown(std::string_view text)
+{
+    constexpr std::size_t kShownBytes = 60;
+    std::string shown;
+    for (std::size_t i = 0; i < text.size() && i < kShownBytes; ++i) {
+        const auto byte = static_cast<unsigned char>(text[i]);
+        if (byte >= 0x20 && byte < 0x7F) {
+            shown += static_cast<char>(byte);
+        } else {
+            static constexpr char kHex[] = "0123456789abcdef";
+            shown += "\\x";
+            shown += kHex[byte >> 4];
+            shown += kHex[byte & 0xF];
+        }
+    }
+    if (text.size() > kShownBytes) {
+        shown += "... (" + std::to_string(text.size()) + " bytes)";
+    }
+    return shown;
+}
+
+inline std::string Shown(double value)
+{
+    std::ostringstream out;
+    out.precision(17);
+    out << value;
+    return out.str();
+}
+
+// The number notation as the program writes it: an optional '-', digits without a superfluous
+// leading zero, and optionally a comma with at least one digit after it. A minus stands only
+// before a non-zero value ("-0" and "-0,0" are never written).
+inline bool IsWrittenNumber(std::string_view text)
+{
+    std::size_t i = 0;
+    const bool negative = !text.empty() && text[0] == '-';
+    if (negative) {
+        ++i;
+    }
+    const auto digitsFrom = [&](std::size_t from) {
+        std::size_t end = from;
+        while (end < text.size() && text[end] >= '0' && text[end] <= '9') {
+            ++end;
+        }
+        return end - from;
+    };
+    const std::size_t integerDigits = digitsFrom(i);
+    if (integerDigits == 0 || (integerDigits > 1 && text[i] == '0')) {
+        return false;
+    }
+    i += integerDigits;
+    if (i < text.size()) {
+        if (text[i] != ',') {
+            return false;
+        }
+        const std::size_t fractionDigits = digitsFrom(i + 1);
+        if (fractionDigits == 0 || i + 1 + fractionDigits != text.size()) {
+            return false;
+        }
+    }
+    return !negative || text.find_first_of("123456789") != std::string_view::npos;
+}
+
+// Digits after the comma of a written number.
+inline int WrittenDecimals(std::string_view text)
+{
+    const std::size_t comma = text.find(',');
+    return comma == std::string_view::npos ? 0 : static_cast<int>(text.size() - comma - 1);
+}
+
+// ReadLeadingNumber never fails, gives a finite number, ignores blanks wherever they stand and
+// stops at the first character that does not belong to the number.
+inline std::string CheckReadLeadingNumber(std::string_view text)
+{
+    try {
+        const double value = ReadLeadingNumber(text);
+        if (!std::isfinite(value)) {
+            return "ReadLeadingNumber(\"" + Shown(text) + "\") is not finite";
+        }
+        std::string withoutBlanks;
+        for (const char c : text) {
+            if (c != ' ' && c != '\t' && c != '\n') {
+                withoutBlanks += c;
+            }
+        }
+        if (const double again = ReadLeadingNumber(withoutBlanks); again != value) {
+            return "ReadLeadingNumber(\"" + Shown(text) + "\") = " + Shown(value) + " but " + Shown(again) +
+                   " without its blanks";
+        }
+        if (const double stopped = ReadLeadingNumber(std::string(text) + "x"); stopped != value) {
+            return "ReadLeadingNumber(\"" + Shown(text) + "\") = " + Shown(value) + " but " + Shown(stopped) +
+                   " with a letter after it";
+        }
+    } catch (const std::exception& e) {
+        return "ReadLeadingNumber(\"" + Shown(text) + "\") threw: " + e.what();
+    }
+    return {};
+}
+
+// NumberToText writes a finite number in the number notation, and that text reads back to the
+// same 15-digit value: NumberToText(x) == NumberToText(ReadDecimalNumber(NumberToText(x))).
+inline std::string CheckNumberToText(double value)
+{
+    if (!std::isfinite(value)) {
+        return {};
+    }
+    const std::string call = "NumberToText(" + Shown(value) + ")";
+    try {
+        const std::string written = NumberToText(value);
+        if (!IsWrittenNumber(written)) {
+            return call + " = \"" + Shown(written) + "\" is not in the number notation";
+        }
+        const std::string rewritten = NumberToText(ReadDecimalNumber(written));
+        if (rewritten != written) {
+            return call + " = \"" + Shown(written) + "\" reads back as \"" + Shown(rewritten) + "\"";
+        }
+    } catch (const std::exception& e) {
+        return call + " threw: " + e.what();
+    }
+    return {};
+}
+
+// ReadDecimalNumber either reads a finite number or fails with ConversionError and nothing
+// else; blanks around the text change nothing; what it reads survives NumberToText.
+inline std::string CheckReadDecimalNumber(std::string_view text)
+{
+    const std::string call = "ReadDecimalNumber(\"" + Shown(text) + "\")";
+    double value = 0.0;
+    try {
+        value = ReadDecimalNumber(text);
+    } catch (const ConversionError&) {
+        return {};
+    } catch (const std::exception& e) {
+        return call + " threw something other than ConversionError: " + e.what();
+    }
+    if (!std::isfinite(value)) {
+        return call + " is not finite";
+    }
+    try {
+        if (const double padded = ReadDecimalNumber(" \t" + std::string(text) + "\t "); padded != value) {
+            return call + " = " + Shown(value) + " but " + Shown(padded) + " with blanks around it";
+        }
+    } catch (const std::exception& e) {
+        return call + " = " + Shown(value) + " but fails with blanks around it: " + e.what();
+    }
+    return CheckNumberToText(value);
+}
+
+// The three masks of the program and their decimals.
+inline constexpr struct {
+    std::string_view mask;
+    int decimals;
+} kMasks[] = {{"0", 0}, {"0.0", 1}, {"0.00", 2}};
+
+// FormatWithMask of a number: a readable text in the number notation with exactly the mask's
+// decimals, within half a unit of the last decimal of the value (at 15 significant digits), and
+// unchanged when formatted again.
+inline std::string CheckFormatWithMask(double value)
+{
+    if (!std::isfinite(value)) {
+        return {};
+    }
+    for (const auto& [mask, decimals] : kMasks) {
+        const std::string call = "FormatWithMask(" + Shown(value) + ", \"" + std::string(mask) + "\")";
+        try {
+            const std::string written = FormatWithMask(value, mask);
+            if (!IsWrittenNumber(written) || WrittenDecimals(written) != decimals) {
+                return call + " = \"" + Shown(written) + "\": not a number with " + std::to_string(decimals) +
+                       " decimals";
+            }
+            const double shown = ReadDecimalNumber(written);
+            const double allowed = 0.5 * std::pow(10.0, -decimals) + std::fabs(value) * 1e-14;
+            if (!(std::fabs(shown - value) <= allowed)) {
+                return call + " = \"" + Shown(written) + "\" is too far from the value";
+            }
+            if (const std::string again = FormatWithMask(written, mask); again != written) {
+                return call + " = \"" + Shown(written) + "\" becomes \"" + Shown(again) +
+                       "\" formatted again";
+            }
+        } catch (const std::exception& e) {
+            return call + " threw: " + e.what();
+        }
+    }
+    return {};
+}
+
+// FormatWithMask of a text: an unreadable text comes back unchanged; a readable one is written
+// exactly as its number is.
+inline std::string CheckFormatWithMask(std::string_view text)
+{
+    bool readable = true;
+    double value = 0.0;
+    try {
+        value = ReadDecimalNumber(text);
+    } catch (const ConversionError&) {
+        readable = false;
+    } catch (const std::exception& e) {
+        return "ReadDecimalNumber(\"" + Shown(text) + "\") threw: " + e.what();
+    }
+    for (const auto& [mask, decimals] : kMasks) {
+        const std::string call = "FormatWithMask(\"" + Shown(text) + "\", \"" + std::string(mask) + "\")";
+        try {
+            const std::string written = FormatWithMask(text, mask);
+            if (!readable && written != text) {
+                return call + " changed an unreadable text into \"" + Shown(written) + "\"";
+            }
+            if (readable && written != FormatWithMask(value, mask)) {
+                return call + " = \"" + Shown(written) + "\" differs from the number it reads";
+            }
+        } catch (const std::exception& e) {
+            return call + " threw: " + e.what();
+        }
+    }
+    return readable ? CheckFormatWithMask(value) : std::string();
+}
+
+// Any 8 bytes are a double; most are ordinary numbers, some are huge, tiny or subnormal.
+inline double DoubleFromBytes(std::string_view data)
+{
+    unsigned char bytes[sizeof(double)] = {};
+    if (!data.empty()) {
+        std::memcpy(bytes, data.data(), data.size() < sizeof bytes ? data.size() : sizeof bytes);
+    }
+    double value = 0.0;
+    std::memcpy(&value, bytes, sizeof value);
+    return value;
+}
+
+// DigitKeyFilter lets control codes (26 or less) and the ten digits through and drops every
+// other code.
+inline std::string CheckDigitKeyFilter(int code)
+{
+    const bool passes = code <= 26 || (code >= '0' && code <= '9');
+    const int expected = passes ? code : 0;
+    if (const int got = DigitKeyFilter(code); got != expected) {
+        return "DigitKeyFilter(" + std::to_string(code) + ") = " + std::to_string(got) + ", expected " +
+               std::to_string(expected);
+    }
+    return {};
+}
+
+// Every byte of the data as a character code, then every four bytes as one int (negative and
+// huge codes included).
+inline std::string CheckDigitKeyFilterOnBytes(std::string_view data)
+{
+    for (const char c : data) {
+        if (std::string failure = CheckDigitKeyFilter(static_cast<unsigned char>(c)); !failure.empty()) {
+            return failure;
+        }
+    }
+    for (std::size_t i = 0; i + sizeof(std::int32_t) <= data.size(); i += sizeof(std::int32_t)) {
+        std::int32_t code = 0;
+        std::memcpy(&code, data.data() + i, sizeof code);
+        if (std::string failure = CheckDigitKeyFilter(code); !failure.empty()) {
+            return failure;
+        }
+    }
+    return {};
+}
+
+// Desktop of the headless windows below: every message box is answered OK and counted.
+class CountingDesktop : public DesktopServices {
+public:
+    int messageBox(const std::string&, MessageButtons, MessageIcon, const std::string&) override
+    {
+        ++messages;
+        return kAnswerOk;
+    }
+    void clearClipboard() override {}
+    void setClipboardText(const std::string&) override {}
+    void openAddress(const std::string&) override {}
+    std::string productPageAddress() const override { return "https://movesta.example/"; }
+
+    int messages = 0;
+};
+
+// A weight box after a text was typed or pasted into it holds the first three characters of it.
+inline std::string CheckWeightCut(std::string_view pasted, const TextBox& box)
+{
+    if (box.text() != LeftCharacters(pasted, 3)) {
+        return "the weight box holds \"" + Shown(box.text()) + "\" after \"" + Shown(pasted) +
+               "\" was pasted; expected its first three characters";
+    }
+    return {};
+}
+
+// Typing the bytes of the data one by one into a box: each passes its KeyPress first; a digit
+// that passes is inserted, Backspace (8) removes the last character, other keys insert nothing.
+inline void TypeInto(TextBox& box, std::string_view data)
+{
+    for (const char c : data) {
+        const int code = box.keyPress(static_cast<unsigned char>(c));
+        if (code >= '0' && code <= '9') {
+            box.setText(box.text() + static_cast<char>(code));
+        } else if (code == 8 && !box.text().empty()) {
+            box.setText(LeftCharacters(box.text(), CharacterCount(box.text()) - 1));
+        } else if (code != 0 && code > 26) {
+            box.setText(box.text() + static_cast<char>(code)); // the filter let a non-digit through
+        }
+    }
+}
+
+// The time-to-burn weight box: typed, only digits get in, never more than three; pasted, any
+// text is cut to three characters; no message ever; red when empty, the normal colour for a
+// weight above 0 and below 800, otherwise the colour it had; nothing else of the window moves.
+inline std::string CheckTimeToBurnWeightBox(std::string_view data)
+{
+    CountingDesktop desktop;
+    WindowManager windows;
+    Form1 main(desktop, windows);
+    main.Form_Load();
+    Form4 form(desktop, main);
+    form.Form_Load();
+    const std::string where = "time to burn, input \"" + Shown(data) + "\": ";
+
+    TypeInto(form.Text1, data);
+    const std::string& typed = form.Text1.text();
+    if (CharacterCount(typed) > 3 || typed.find_first_not_of("0123456789") != std::string::npos) {
+        return where + "typing left \"" + Shown(typed) + "\" in the weight box";
+    }
+
+    const Color before = form.Text1.backColor();
+    form.Text1.setText(std::string(data));
+    if (std::string failure = CheckWeightCut(data, form.Text1); !failure.empty()) {
+        return where + failure;
+    }
+    const std::string& weight = form.Text1.text();
+    const double value = ReadLeadingNumber(weight);
+    const Color expected = weight.empty()               ? kPureRed
+                           : (value > 0 && value < 800) ? Color::system(Color::Kind::ButtonFace)
+                                                        : before;
+    if (form.Text1.backColor() != expected) {
+        return where + "wrong background of the weight box holding \"" + Shown(weight) + "\"";
+    }
+    if (desktop.messages != 0) {
+        return where + "a message box was shown";
+    }
+    if (form.List1.listIndex() != -1 || !form.Label13.caption().empty() || form.Text2.text() != "200") {
+        return where + "the weight box changed other fields of the window";
+    }
+    return {};
+}
+
+// The planner weight box: typed, only digits get in, never more than three; pasted, any text is
+// cut to three characters, and a weight that is no number or above 800 shows one message and turns
+// the box red, for good; the list and the totals never move.
+inline std::string CheckPlannerWeightBox(std::string_view data)
+{
+    CountingDesktop desktop;
+    WindowManager windows;
+    Form1 main(desktop, windows);
+    main.Form_Load();
+    Form7 form(desktop, main);
+    form.Form_Load();
+    const std::string where = "planner, input \"" + Shown(data) + "\": ";
+
+    TypeInto(form.Text1, data);
+    const std::string typed = form.Text1.text();
+    if (CharacterCount(typed) > 3 || typed.find_first_not_of("0123456789") != std::string::npos) {
+        return where + "typing left \"" + Shown(typed) + "\" in the weight box";
+    }
+
+    const bool wasRed = form.Text1.backColor() == kPureRed;
+    const int messagesBefore = desktop.messages;
+    form.Text1.setText(std::string(data));
+    if (std::string failure = CheckWeightCut(data, form.Text1); !failure.empty()) {
+        return where + failure;
+    }
+    const std::string& weight = form.Text1.text();
+    bool rejected = !weight.empty();
+    try {
+        rejected = rejected && ReadDecimalNumber(weight) > 800;
+    } catch (const ConversionError&) {
+    }
+    const int shown = desktop.messages - messagesBefore;
+    const int expectedMessages = rejected && std::string_view(typed) != data ? 1 : 0;
+    if (shown != expectedMessages) {
+        return where + std::to_string(shown) + " weight messages for \"" + Shown(weight) + "\", expected " +
+               std::to_string(expectedMessages);
+    }
+    if ((shown > 0 || wasRed) && form.Text1.backColor() != kPureRed) {
+        return where + "the weight box is not red after a refused weight";
+    }
+    for (const ListBox* list : {&form.List1, &form.List2, &form.List3, &form.List4, &form.List5}) {
+        if (list->listCount() != 0) {
+            return where + "a row appeared in " + list->name();
+        }
+    }
+    for (const Label* total : {&form.Label24, &form.Label16, &form.Label18, &form.Label21}) {
+        if (total->caption() != "0") {
+            return where + "the total " + total->name() + " changed";
+        }
+    }
+    return {};
+}
+
+// What each fuzz target checks of one input, by the name of the target and of its corpus folder.
+inline std::string CheckReadDecimalNumberInput(std::string_view data)
+{
+    if (std::string failure = CheckReadDecimalNumber(data); !failure.empty()) {
+        return failure;
+    }
+    return CheckNumberToText(DoubleFromBytes(data));
+}
+
+inline std::string CheckFormatWithMaskInput(std::string_view data)
+{
+    if (std::string failure = CheckFormatWithMask(data); !failure.empty()) {
+        return failure;
+    }
+    return CheckFormatWithMask(DoubleFromBytes(data));
+}
+
+inline std::string CheckKeyFilterInput(std::string_view data)
+{
+    if (std::string failure = CheckDigitKeyFilterOnBytes(data); !failure.empty()) {
+        return failure;
+    }
+    if (std::string failure = CheckPlannerWeightBox(data); !failure.empty()) {
+        return failure;
+    }
+    return CheckTimeToBurnWeightBox(data);
+}
+
+struct FuzzTarget {
+    std::string_view name;
+    std::string (*check)(std::string_view data);
+};
+
+inline constexpr FuzzTarget kFuzzTargets[] = {
+    {"read_leading_number_fuzzer", CheckReadLeadingNumber},
+    {"read_decimal_number_fuzzer", CheckReadDecimalNumberInput},
+    {"format_with_mask_fuzzer", CheckFormatWithMaskInput},
+    {"key_filter_fuzzer", CheckKeyFilterInput},
+};
+
+// A fuzz target stops at the first property that breaks, with the input saved by libFuzzer.
+inline void RequireHolds(const std::string& failure)
+{
+    if (!failure.empty()) {
+        std::fputs(("property broken: " + failure + "\n").c_str(), stderr);
+        std::abort();
+    }
+}
+
+} // namespace movesta::fuzz

@@ -1,0 +1,15 @@
+// Any bytes as a text formatted with the three masks, and their first eight bytes as a double
+// formatted the same way.
+
+#include <cstddef>
+#include <cstdint>
+#include <string_view>
+
+#include "checks.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    const std::string_view text(reinterpret_cast<const char*>(data), size);
+    movesta::fuzz::RequireHolds(movesta::fuzz::CheckFormatWithMaskInput(text));
+    return 0;
+}

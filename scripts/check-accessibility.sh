@@ -1,0 +1,69 @@
+#!/usr/bin/env bash
+# Starts the built program under Xvfb with the accessibility bus, opens both calculators and
+# reads every window's accessibility tree as a screen reader would (check_accessibility.py):
+# named picture buttons, named inputs, results and totals readable with their values.
+#   check-accessibility.sh BUILD_DIR
+set -euo pipefail
+cd "$(dirname "$0")/.."
+build="${1:?usage: check-accessibility.sh BUILD_DIR}"
+binary="$(cd "$build" && pwd)/movesta"
+[ -x "$binary" ] || { echo "check-accessibility: no program at $binary" >&2; exit 1; }
+
+# Debian's packages for the accessibility bus, its Python bindings, a session bus and clicks.
+need=()
+for package in xvfb xauth at-spi2-core python3-pyatspi dbus-daemon xdotool; do
+    dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" || need+=("$package")
+done
+if [ ${#need[@]} -gt 0 ]; then
+    echo "Installing: ${need[*]}"
+    as_root=()
+    if [ "$(id -u)" -ne 0 ]; then
+        command -v sudo >/dev/null || { echo "check-accessibility: run as root or install sudo" >&2; exit 1; }
+        as_root=(sudo)
+    fi
+    export DEBIAN_FRONTEND=noninteractive
+    "${as_root[@]}" apt-get update -qq
+    "${as_root[@]}" apt-get install -y -qq --no-install-recommends "${need[@]}"
+fi
+launcher=""
+for candidate in /usr/libexec/at-spi-bus-launcher /usr/lib/at-spi2-core/at-spi-bus-launcher; do
+    [ -x "$candidate" ] && launcher="$candidate" && break
+done
+[ -n "$launcher" ] || { echo "check-accessibility: at-spi-bus-launcher not found" >&2; exit 1; }
+
+log="$(mktemp)"
+xvfb=""
+cleanup() {
+    if [ -n "$xvfb" ]; then kill "$xvfb" 2>/dev/null || true; fi
+    rm -f "$log"
+}
+trap cleanup EXIT
+
+displayfile="$(mktemp)"
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$displayfile" >>"$log" 2>&1 &
+xvfb=$!
+for _ in $(seq 50); do
+    [ -s "$displayfile" ] && break
+    sleep 0.2
+done
+display=":$(head -n1 "$displayfile")"
+rm -f "$displayfile"
+[ "$display" != ":" ] || { cat "$log" >&2; echo "check-accessibility: Xvfb did not start" >&2; exit 1; }
+
+# A private session bus; the accessibility bus and the program live and end inside it. The
+# checker is Debian's python3, which has the pyatspi bindings.
+status=0
+env -u QT_QPA_PLATFORM -u QT_ACCESSIBILITY DISPLAY="$display" NO_AT_BRIDGE=0 \
+    timeout 240 dbus-run-session -- bash -c '
+        "$1" --launch-immediately & bus=$!
+        QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_QPA_PLATFORM=xcb "$2" >>"$4" 2>&1 & app=$!
+        /usr/bin/python3 "$3" >&3; status=$?
+        kill "$app" "$bus" 2>/dev/null
+        wait "$app" "$bus" 2>/dev/null
+        exit "$status"' check "$launcher" "$binary" "$(pwd)/scripts/check_accessibility.py" "$log" \
+    3>&1 >>"$log" 2>&1 || status=$?
+if [ "$status" -ne 0 ]; then
+    echo "check-accessibility: failed (status $status); program and bus output:" >&2
+    grep -v -e "Failed to set fd limit" -e "XDG_RUNTIME_DIR" "$log" | tail -20 | sed 's/^/  | /' >&2
+fi
+exit "$status"

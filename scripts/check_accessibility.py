@@ -1,0 +1,335 @@
+#!/usr/bin/python3
+"""Reads the accessibility tree of a running Movesta, as a screen reader would, and checks that
+each window can be used through it: every picture button is named (by its tooltip where it has
+one), every input has a name that is not just its value, and the results and totals can be read
+with their values. Opens the calculators by clicking their pictures (xdotool) and works one
+session in each, so the values read back are real ones.
+
+Run by check-accessibility.sh inside its Xvfb and D-Bus session; prints what it found and
+exits 1 on any miss.
+"""
+
+import re
+import subprocess
+import sys
+import time
+
+import pyatspi
+
+WAIT = 10  # seconds for any one thing to appear in the tree
+
+# Roles of the widgets a user types into or picks from.
+INPUT_ROLES = {"text", "combo box", "list", "spin button"}
+# Roles that Qt gives a picture drawn by a plain widget, or a real button.
+PICTURE_ROLES = {"filler", "push button", "image", "panel"}
+
+misses = []
+
+
+def miss(text):
+    misses.append(text)
+    print("  MISS " + text)
+
+
+def found(text):
+    print("  ok   " + text)
+
+
+def wait_for(probe, timeout=WAIT):
+    """The first true value `probe` returns within the timeout, else None."""
+    end = time.monotonic() + timeout
+    while True:
+        try:
+            value = probe()
+        except Exception:  # the tree changes under us while windows open
+            value = None
+        if value or time.monotonic() > end:
+            return value
+        time.sleep(0.2)
+
+
+def application():
+    for app in pyatspi.Registry.getDesktop(0):
+        if app is not None and app.name == "Movesta":
+            return app
+    return None
+
+
+def window(title):
+    app = application()
+    if app is None:
+        return None
+    for index in range(app.childCount):
+        child = app.getChildAtIndex(index)
+        if child is not None and child.name == title:
+            return child
+    return None
+
+
+def showing(acc):
+    return acc.getState().contains(pyatspi.STATE_SHOWING)
+
+
+def nodes(acc):
+    """Every showing node below acc; the items of lists and combo boxes are left out."""
+    for index in range(acc.childCount):
+        child = acc.getChildAtIndex(index)
+        if child is None or not showing(child):
+            continue
+        yield child
+        if child.getRoleName() not in ("list", "combo box"):
+            yield from nodes(child)
+
+
+def text_of(acc):
+    try:
+        return acc.queryText().getText(0, -1)
+    except NotImplementedError:
+        return None
+
+
+def value_of(acc):
+    """What an input holds: its own text, or that of the line edit inside a combo box."""
+    text = text_of(acc)
+    if text is None and acc.getRoleName() == "combo box":
+        for index in range(acc.childCount):
+            child = acc.getChildAtIndex(index)
+            if child is not None and child.getRoleName() == "text":
+                text = text_of(child)
+    return text
+
+
+def labels_of(acc):
+    names = []
+    for relation in acc.getRelationSet():
+        if relation.getRelationType() == pyatspi.RELATION_LABELLED_BY:
+            names += [relation.getTarget(i).name for i in range(relation.getNTargets())]
+    return [name for name in names if name]
+
+
+def readable(acc):
+    """All that a screen reader can say of a node: name, description, text, labels."""
+    return " ".join(filter(None, [acc.name, acc.description, text_of(acc)] + labels_of(acc)))
+
+
+def words(text):
+    return set(re.findall(r"[a-z0-9]+", text.lower()))
+
+
+def describe(acc):
+    parts = ["%s %r" % (acc.getRoleName(), acc.name)]
+    if acc.description:
+        parts.append("description %r" % acc.description)
+    value = value_of(acc)
+    if value is not None:
+        parts.append("value %r" % value)
+    labels = labels_of(acc)
+    if labels:
+        parts.append("labelled by %r" % labels)
+    return ", ".join(parts)
+
+
+def check_every_node(win):
+    """Rules for every node of a window, whatever the window."""
+    for acc in nodes(win):
+        role = acc.getRoleName()
+        if role in PICTURE_ROLES and acc.childCount == 0:
+            # A label keeps its tooltip as the description: its name is what it shows.
+            if acc.description and acc.name != acc.description:
+                miss("picture named %r, not as its tooltip %r" % (acc.name, acc.description))
+            if not acc.name:
+                extents = acc.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+                miss("a picture without a name at %d,%d" % (extents.x, extents.y))
+        if role in INPUT_ROLES:
+            check_input(acc)
+
+
+def check_input(acc):
+    # Qt names an editable combo box by its current text on Linux, whatever name the widget was
+    # given; only a label's relation (QLabel::setBuddy) then says what the box is for.
+    value = value_of(acc)
+    if (acc.name and acc.name != value) or labels_of(acc):
+        found("input " + describe(acc))
+    else:
+        miss("input without a name of its own: " + describe(acc))
+
+
+def expect_picture(win, name, tooltip=None):
+    for acc in nodes(win):
+        if acc.getRoleName() in PICTURE_ROLES and acc.name == name and acc.childCount == 0:
+            if tooltip is not None and acc.description != tooltip:
+                continue
+            found("picture " + describe(acc))
+            return acc
+    miss("no picture named %r%s" % (name, "" if tooltip is None else " with that tooltip"))
+    return None
+
+
+def expect_input(win, role, name, value=None):
+    def probe():
+        for acc in nodes(win):
+            if acc.getRoleName() == role and name in (acc.name, *labels_of(acc)):
+                if value is None or value_of(acc) == value:
+                    return acc
+        return None
+
+    acc = wait_for(probe, timeout=WAIT if value is not None else 0)
+    if acc:
+        found(role + " " + describe(acc))
+    else:
+        miss("no %s named %r%s" % (role, name, "" if value is None else " holding %r" % value))
+    return acc
+
+
+def number(text):
+    match = re.search(r"-?\d+(,\d+)?", text or "")
+    return float(match.group(0).replace(",", ".")) if match else None
+
+
+def expect_reading(win, what, value, identified_by=(), numeric=False):
+    """A label from which a screen reader reads `value`, identified by all of the given words."""
+
+    def holds(acc):
+        if numeric:
+            return any(number(t) == float(value.replace(",", ".")) for t in (acc.name, text_of(acc)) if t)
+        return value in (acc.name, text_of(acc))
+
+    def probe():
+        for acc in nodes(win):
+            if acc.getRoleName() == "label" and holds(acc) and set(identified_by) <= words(readable(acc)):
+                return acc
+        return None
+
+    acc = wait_for(probe)
+    if acc:
+        found("%s reads %r: %s" % (what, value, describe(acc)))
+    else:
+        candidates = [describe(acc) for acc in nodes(win)
+                      if acc.getRoleName() == "label" and set(identified_by) <= words(readable(acc))]
+        miss("%s: no label reads %r%s%s" % (
+            what, value,
+            " with a name or description naming it (%s)" % " ".join(identified_by) if identified_by else "",
+            "; found " + "; ".join(candidates[:8]) + ("; ..." if len(candidates) > 8 else "") if candidates else ""))
+    return acc
+
+
+def run(*command):
+    subprocess.run(command, check=True, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, timeout=30)
+
+
+def click(acc):
+    extents = acc.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+    run("xdotool", "mousemove", str(extents.x + extents.width // 2), str(extents.y + extents.height // 2),
+        "click", "1")
+
+
+def bring_to_front(title):
+    # No window manager runs under Xvfb: the window is raised by hand before a click on it.
+    subprocess.run(["xdotool", "search", "--onlyvisible", "--name", "^%s$" % re.escape(title), "windowraise"],
+                   stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, timeout=30)
+    time.sleep(0.3)
+
+
+def main_window():
+    print("Main window")
+    win = wait_for(lambda: window("Movesta"), timeout=4 * WAIT)
+    if win is None:
+        miss("the main window 'Movesta' never appeared in the accessibility tree")
+        return False
+    planner = expect_picture(win, "Energy expenditure of selected physical activities")
+    time_to_burn = expect_picture(win, "Time required to burn calories during selected physical activity")
+    banner = [acc for acc in nodes(win) if (acc.description or "").endswith("/product_page/index.html")]
+    if banner:
+        expect_picture(win, banner[0].description, banner[0].description)
+    else:
+        miss("no banner whose tooltip is the product page's address")
+    weight = expect_input(win, "text", "Weight")
+    check_every_node(win)
+    if not (planner and time_to_burn and weight):
+        return False
+    click(weight)
+    run("xdotool", "type", "--delay", "50", "70")
+    return expect_input(win, "text", "Weight", "70") is not None
+
+
+def planner():
+    print("Planner")
+    bring_to_front("Movesta")
+    click(expect_picture(window("Movesta"), "Energy expenditure of selected physical activities"))
+    win = wait_for(lambda: window("Energy Expenditure"))
+    if win is None:
+        miss("the planner 'Energy Expenditure' did not open")
+        return
+    for tooltip in ("Dodaj", "Exit", "Delete Selected", "Delete All", "Copy to Clipboard"):
+        expect_picture(win, tooltip, tooltip)
+    expect_input(win, "text", "Weight", "70")
+    check_every_node(win)
+
+    # 70 kg, the first activity, 1 h 0 min (the planner's start), then add it.
+    activity = [acc for acc in nodes(win) if acc.getRoleName() == "combo box"]
+    if not activity:
+        miss("no activity box")
+        return
+    bring_to_front("Energy Expenditure")
+    click(activity[0])
+    run("xdotool", "key", "Down")
+    if not wait_for(lambda: value_of(activity[0]) == "Accordion, playing"):
+        miss("the Down key did not choose 'Accordion, playing'")
+        return
+    print("  chose 'Accordion, playing'")
+    check_input(activity[0])
+    expect_reading(win, "chosen activity", "Accordion, playing")
+    expect_reading(win, "preview kJ", "525,0", ("kj",))
+    expect_reading(win, "preview kcal", "126,0", ("kcal",))
+    add = expect_picture(win, "Dodaj", "Dodaj")
+    if add is None:
+        return
+    click(add)
+    expect_reading(win, "total hours", "1", ("total", "hours"), numeric=True)
+    expect_reading(win, "total minutes", "0", ("total", "minutes"), numeric=True)
+    expect_reading(win, "total kJ", "525", ("total", "kj"), numeric=True)
+    expect_reading(win, "total kcal", "126", ("total", "kcal"), numeric=True)
+
+
+def time_to_burn():
+    print("Time to burn")
+    bring_to_front("Movesta")
+    click(expect_picture(window("Movesta"), "Time required to burn calories during selected physical activity"))
+    win = wait_for(lambda: window("Time required to burn calories"))
+    if win is None:
+        miss("the window 'Time required to burn calories' did not open")
+        return
+    expect_picture(win, "Izlaz", "Izlaz")
+    expect_input(win, "text", "Weight", "70")
+    expect_input(win, "text", "Energy expenditure", "200")
+    activities = expect_input(win, "list", "Physical activity")
+    check_every_node(win)
+    if activities is None:
+        return
+
+    # 70 kg, 200 kcal, "Aerobic, low impact": 34 minutes.
+    items = [activities.getChildAtIndex(i) for i in range(min(activities.childCount, 10))]
+    item = next((i for i in items if i is not None and i.name == "Aerobic, low impact"), None)
+    if item is None:
+        miss("'Aerobic, low impact' is not among the first rows of the activity list")
+        return
+    bring_to_front("Time required to burn calories")
+    click(item)
+    expect_reading(win, "chosen activity", "Aerobic, low impact")
+    expect_reading(win, "result", "34 min")
+    expect_reading(win, "result heading", "Time required to burn 200 kcal for Aerobic, low impact:")
+
+
+def main():
+    if main_window():
+        planner()
+        time_to_burn()
+    if misses:
+        print("%d miss%s" % (len(misses), "" if len(misses) == 1 else "es"))
+        return 1
+    print("every window readable")
+    return 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())

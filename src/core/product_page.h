@@ -1,0 +1,28 @@
+#pragma once
+
+// The product page that ships with the program: what the two calculators do and how they
+// compute, worked examples, the keyboard, and the whole activity catalogue. It is rendered from
+// the program's own table at build time, so the page can never list other factors than the
+// program uses. The page is one self-contained HTML file: inline style, pictures as data
+// addresses, no script, no outside resource.
+
+#include <string>
+#include <string_view>
+
+namespace movesta {
+
+// SVG texts embedded in the page; an empty one is left out.
+struct ProductPagePictures {
+    std::string_view icon;       // the program's icon, in the page header
+    std::string_view planner;    // beside the planner's description
+    std::string_view timeToBurn; // beside the time-to-burn calculator's description
+};
+
+// Text with the characters that HTML gives a meaning (& < > " ') written as references, so
+// it reads back exactly inside an element or a quoted attribute.
+std::string EscapeHtml(std::string_view text);
+
+// The whole page. `version` is shown in its header and footer.
+std::string RenderProductPage(std::string_view version, const ProductPagePictures& pictures);
+
+} // namespace movesta

@@ -1,0 +1,324 @@
+#include "planner/form7_view.h"
+
+#include <QAbstractItemView>
+#include <QComboBox>
+#include <QHelpEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
+#include <QScrollBar>
+#include <QStyle>
+#include <QStyledItemDelegate>
+#include <QToolTip>
+#include <QVBoxLayout>
+
+#include <array>
+
+#include "planner/form7.h"
+#include "platform/qt/pictures.h"
+#include "platform/qt/qt_window_manager.h"
+#include "platform/qt/twips.h"
+
+namespace movesta {
+
+namespace {
+
+// The table, in logical pixels. A column's list widget and the heading, preview and total
+// labels above and below it share its left edge and width, so the numbers line up.
+struct Column {
+    int left;
+    int width;
+    QRect at(int top, int height) const { return QRect(left, top, width, height); }
+};
+constexpr Column kNameColumn{312, 204};
+constexpr Column kHoursColumn{518, 34};
+constexpr Column kMinutesColumn{554, 38};
+constexpr Column kKjColumn{598, 70};
+constexpr Column kKcalColumn{670, 62};
+constexpr int kScrollBarLeft = 734;
+constexpr int kScrollBarWidth = 14;
+
+constexpr int kNameTop = 6;       // Label19, up to four lines of the chosen name
+constexpr int kGroupTop = 30;     // "Time:", "Energy expenditure:"
+constexpr int kRuleAboveTop = 50; // Line6
+constexpr int kUnitTop = 53;      // "h", "min", "KJ", "kcal"
+constexpr int kRuleBelowTop = 72; // Line3
+constexpr int kPreviewTop = 77;   // "Selected physical activities:" and the preview row
+constexpr int kListTop = 99;
+constexpr int kListHeight = 126;
+constexpr int kTotalTop = 229;
+constexpr int kRowHeight = 20;
+constexpr int kHeadingHeight = 18;
+
+// The input column.
+constexpr int kInputLeft = 8;
+constexpr int kInputWidth = 288;
+constexpr int kInputHeight = 24;
+
+// Rows of a column are as wide as the column: long names are elided (the full name shows in
+// a tool tip and above the list), never scrolled sideways, so the five lists keep one height.
+class ColumnDelegate : public QStyledItemDelegate {
+public:
+    ColumnDelegate(Qt::Alignment alignment, QListWidget* list)
+        : QStyledItemDelegate(list)
+        , m_alignment(alignment)
+        , m_list(list)
+    {}
+
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override
+    {
+        QSize size = QStyledItemDelegate::sizeHint(option, index);
+        size.setWidth(m_list->viewport()->width());
+        return size;
+    }
+
+    bool helpEvent(QHelpEvent* event, QAbstractItemView* view, const QStyleOptionViewItem& option,
+                   const QModelIndex& index) override
+    {
+        if (event->type() != QEvent::ToolTip || !index.isValid())
+            return QStyledItemDelegate::helpEvent(event, view, option, index);
+        const QString text = index.data(Qt::DisplayRole).toString();
+        if (option.fontMetrics.horizontalAdvance(text) > option.rect.width() - 2 * textMargin(view))
+            QToolTip::showText(event->globalPos(), text, view);
+        else
+            QToolTip::hideText();
+        return true;
+    }
+
+    // The blank the style leaves between a row's edge and its text.
+    static int textMargin(const QWidget* view)
+    {
+        return view->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, view) + 1;
+    }
+
+protected:
+    void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override
+    {
+        QStyledItemDelegate::initStyleOption(option, index);
+        option->displayAlignment = m_alignment | Qt::AlignVCenter;
+        option->textElideMode = Qt::ElideRight;
+    }
+
+private:
+    Qt::Alignment m_alignment;
+    QListWidget* m_list;
+};
+
+// Keeps the five lists and the shared scroll bar on the same first row. The row scrolled to is
+// remembered, because a list whose layout has not caught up with a new row yet would cut it
+// down to its old end and drag the others with it; each list takes it up again when its own
+// range changes.
+class ScrollLink : public QObject {
+public:
+    ScrollLink(QScrollBar* shared, QObject* parent)
+        : QObject(parent)
+        , m_shared(shared)
+    {
+        follow(shared);
+    }
+
+    void addList(QAbstractItemView* list)
+    {
+        QScrollBar* bar = list->verticalScrollBar();
+        follow(bar);
+        connect(bar, &QScrollBar::rangeChanged, this, [this, bar](int minimum, int maximum) {
+            m_value = qBound(minimum, m_value, maximum);
+            m_propagating = true;
+            m_shared->setRange(minimum, maximum);
+            m_shared->setPageStep(bar->pageStep());
+            m_shared->setValue(m_value);
+            m_shared->setVisible(maximum > minimum);
+            bar->setValue(m_value);
+            m_propagating = false;
+        });
+    }
+
+private:
+    void follow(QScrollBar* bar)
+    {
+        m_bars.push_back(bar);
+        connect(bar, &QScrollBar::valueChanged, this, [this, bar](int value) {
+            if (m_propagating)
+                return;
+            m_value = value;
+            m_propagating = true;
+            for (QScrollBar* other : std::as_const(m_bars))
+                if (other != bar)
+                    other->setValue(value);
+            m_propagating = false;
+        });
+    }
+
+    QScrollBar* m_shared;
+    QList<QScrollBar*> m_bars;
+    int m_value = 0;
+    bool m_propagating = false;
+};
+
+} // namespace
+
+Form7View::Form7View(Form7& model, QtWindowManager& manager)
+    : FormView(model, manager, 11865, 4890)
+{
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+
+    // The window menu sits above the client area, as a menu bar of its own.
+    auto* bar = new QMenuBar(this);
+    QMenu* menu = bar->addMenu(QStringLiteral("Menu"));
+    bindMenuItem(model.br_p, menu);
+    bindMenuItem(model.br_s, menu);
+    // `spr` is never usable, so it has no place in the menu (and Ctrl+W stays free).
+    menu->addSeparator();
+    bindMenuItem(model.kopi, menu);
+    menu->addSeparator();
+    bindMenuItem(model.izl, menu);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->setMenuBar(bar);
+    layout->addWidget(client());
+
+    // Product logo, top left.
+    bindPicture(model.Image6, twipsRect(120, 120, 3375, 375))
+        ->setAccessibleName(QStringLiteral("Movesta product page"));
+
+    // Input column.
+    const auto input = [](int top, int left = kInputLeft, int width = kInputWidth,
+                          int height = kInputHeight) { return QRect(left, top, width, height); };
+    bindLabel(model.Label4, input(56, kInputLeft, kInputWidth, kHeadingHeight));
+    QComboBox* activity = bindCombo(model.Combo1, input(74));
+    activity->setAccessibleName(QStringLiteral("Physical activity"));
+    activity->view()->setTextElideMode(Qt::ElideRight);
+    activity->view()->setMinimumWidth(480);
+
+    bindLabel(model.Label7, input(124, kInputLeft, kInputWidth, kHeadingHeight));
+    QLineEdit* weight = bindTextBox(model.Text1, input(142, kInputLeft, 56), Qt::AlignCenter);
+    weight->setAccessibleName(QStringLiteral("Weight"));
+    bindLabel(model.Label11, input(142, 70, 30));
+
+    bindLabel(model.Label30, input(183, kInputLeft, 180, kHeadingHeight));
+    QComboBox* hours = bindCombo(model.Combo4, input(201, kInputLeft, 54));
+    hours->setAccessibleName(QStringLiteral("Hours"));
+    bindLabel(model.Label31, input(201, 66, 18));
+    QComboBox* minutes = bindCombo(model.Combo5, input(201, 86, 54));
+    minutes->setAccessibleName(QStringLiteral("Minutes"));
+    bindLabel(model.Label32, input(201, 144, 30));
+    bindPicture(model.Image5, QRect(192, 197, 32, 32));
+
+    // The table. Numbers stand right-aligned, their last digit under the list's last digit.
+    const Qt::Alignment number = Qt::AlignRight | Qt::AlignVCenter;
+    const Qt::Alignment name = Qt::AlignLeft | Qt::AlignVCenter;
+    std::array<QListWidget*, 5> lists{};
+    const struct {
+        ListBox& list;
+        Column column;
+        Qt::Alignment alignment;
+        const char* accessibleName;
+    } columns[] = {
+        {model.List1, kNameColumn, name, "Selected physical activities"},
+        {model.List2, kHoursColumn, number, "Hours"},
+        {model.List5, kMinutesColumn, number, "Minutes"},
+        {model.List3, kKjColumn, number, "KJ"},
+        {model.List4, kKcalColumn, number, "kcal"},
+    };
+    for (std::size_t i = 0; i < lists.size(); ++i) {
+        QListWidget* list = bindList(columns[i].list, columns[i].column.at(kListTop, kListHeight));
+        list->setAccessibleName(QString::fromLatin1(columns[i].accessibleName));
+        list->setItemDelegate(new ColumnDelegate(columns[i].alignment, list));
+        list->setTextElideMode(Qt::ElideRight);
+        list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        list->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        // The selected row shows in all five columns, whichever has the focus, and stays
+        // highlighted while another window is active (some themes grey an inactive selection out).
+        QPalette palette = list->palette();
+        for (const QPalette::ColorRole role : {QPalette::Highlight, QPalette::HighlightedText})
+            palette.setColor(QPalette::Inactive, role, palette.color(QPalette::Active, role));
+        list->setPalette(palette);
+        // The list paints the white behind its rows, not its viewport: a viewport that is not
+        // opaque scrolls by repainting once, instead of moving its pixels at every step when a
+        // report walks through thousands of rows.
+        list->setBackgroundRole(QPalette::Base);
+        list->setAutoFillBackground(true);
+        list->viewport()->setAutoFillBackground(false);
+        lists[i] = list;
+    }
+    // Labels line up with the text inside the list rows: the list's frame plus the row's margin.
+    const int inset = lists[0]->frameWidth() + ColumnDelegate::textMargin(lists[0]);
+    const auto numberLabel = [&](QLabel* label) {
+        label->setContentsMargins(0, 0, inset, 0);
+        return label;
+    };
+
+    // The shared scroll bar, right of the kcal column: the lists themselves show none.
+    auto* scroll = new QScrollBar(Qt::Vertical, client());
+    scroll->setGeometry(kScrollBarLeft, kListTop, kScrollBarWidth, kListHeight);
+    scroll->setAccessibleName(QStringLiteral("Scroll selected physical activities"));
+    scroll->setRange(0, 0);
+    scroll->hide(); // shown while there is something to scroll
+    auto* link = new ScrollLink(scroll, this);
+    for (QListWidget* list : lists)
+        link->addList(list);
+
+    QLabel* chosen = bindShrinkingLabel(model.Label19, kNameColumn.at(kNameTop, kPreviewTop - kNameTop - 3),
+                                        Qt::AlignLeft | Qt::AlignBottom, true);
+    chosen->setContentsMargins(inset, 0, inset, 0);
+    chosen->setAccessibleName(QStringLiteral("Chosen physical activity"));
+    bindLabel(model.Label17, kNameColumn.at(kPreviewTop, kRowHeight), name)
+        ->setContentsMargins(inset, 0, 0, 0);
+
+    const int timeLeft = kHoursColumn.left;
+    const int timeWidth = kMinutesColumn.left + kMinutesColumn.width - timeLeft;
+    const int energyLeft = kKjColumn.left;
+    const int energyWidth = kKcalColumn.left + kKcalColumn.width - energyLeft;
+    bindLabel(model.Label8, QRect(timeLeft, kGroupTop, timeWidth, kHeadingHeight), Qt::AlignCenter);
+    bindLabel(model.Label13, QRect(energyLeft, kGroupTop, energyWidth, kHeadingHeight), Qt::AlignCenter);
+    const int rulesLeft = kHoursColumn.left;
+    const int rulesWidth = kKcalColumn.left + kKcalColumn.width - rulesLeft;
+    bindLine(model.Line6, QRect(rulesLeft, kRuleAboveTop, rulesWidth, 2));
+    bindLine(model.Line3, QRect(rulesLeft, kRuleBelowTop, rulesWidth, 2));
+
+    const struct {
+        Column column;
+        Label& unit;
+        Label& preview;
+        Label& total;
+        const char* accessibleName;
+    } numbers[] = {
+        {kHoursColumn, model.Label9, model.Label28, model.Label24, "hours"},
+        {kMinutesColumn, model.Label10, model.Label29, model.Label16, "minutes"},
+        {kKjColumn, model.Label12, model.Label14, model.Label18, "KJ"},
+        {kKcalColumn, model.Label15, model.Label27, model.Label21, "kcal"},
+    };
+    for (const auto& column : numbers) {
+        numberLabel(bindLabel(column.unit, column.column.at(kUnitTop, kHeadingHeight), number));
+        numberLabel(bindShrinkingLabel(column.preview, column.column.at(kPreviewTop, kRowHeight), number))
+            ->setAccessibleName(QStringLiteral("Preview ") + QString::fromLatin1(column.accessibleName));
+        numberLabel(bindShrinkingLabel(column.total, column.column.at(kTotalTop, kRowHeight + 2), number))
+            ->setAccessibleName(QStringLiteral("Total ") + QString::fromLatin1(column.accessibleName));
+    }
+    numberLabel(bindLabel(model.Label22, kNameColumn.at(kTotalTop, kRowHeight + 2), number));
+    bindLabel(model.Label25, QRect(kScrollBarLeft, kTotalTop, kScrollBarWidth, kRowHeight + 2));
+
+    // Right edge: the picture buttons that repeat the menu.
+    bindPicture(model.Image4, twipsRect(11280, 240, 480, 480));
+    bindPicture(model.Image3, twipsRect(11280, 1560, 480, 480));
+    bindPicture(model.Image2, twipsRect(11280, 2160, 480, 480));
+
+    // The report, below the name column.
+    bindLinkLabel(model.Label34, twipsRect(5040, 3840, 1800, 240))
+        ->setAccessibleName(QStringLiteral("Copy to Clipboard"));
+    bindPicture(model.Image7, twipsRect(5520, 4080, 600, 600));
+
+    setTabOrder(activity, weight);
+    setTabOrder(weight, hours);
+    setTabOrder(hours, minutes);
+    setTabOrder(minutes, lists[0]);
+    for (std::size_t i = 1; i < lists.size(); ++i)
+        setTabOrder(lists[i - 1], lists[i]);
+    activity->setFocus(Qt::OtherFocusReason);
+}
+
+} // namespace movesta

@@ -1,0 +1,313 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdio>
+#include <random>
+#include <regex>
+#include <string>
+#include <vector>
+
+#include "core/catalogue.h"
+#include "core/number_rules.h"
+#include "main_window/form1.h"
+#include "planner/form7.h"
+#include "platform/window_manager.h"
+#include "support/fake_desktop.h"
+#include "time_to_burn/form4.h"
+
+namespace movesta {
+namespace {
+
+// A long random session over the three windows: typing and pasting anything anywhere,
+// choosing, adding, selecting, deleting, answering at random, closing and reopening.
+class Session {
+public:
+    explicit Session(unsigned seed)
+        : m_random(seed)
+    {
+        m_desktop.answerAll([this](const testing::MessageCall& call) {
+            if (call.buttons == MessageButtons::YesNo)
+                return pick(2) == 0 ? kAnswerYes : kAnswerNo;
+            return kAnswerOk;
+        });
+        m_windows.registerForm(kMainWindowId,
+                               [this] { return std::make_unique<Form1>(m_desktop, m_windows); });
+        m_windows.registerForm(kPlannerId, [this] { return std::make_unique<Form7>(m_desktop, main()); });
+        m_windows.registerForm(kTimeToBurnId, [this] { return std::make_unique<Form4>(m_desktop, main()); });
+        m_windows.show(kMainWindowId);
+    }
+
+    void step()
+    {
+        switch (pick(4)) {
+        case 0:
+            mainWindowAction();
+            break;
+        case 1:
+        case 2:
+            if (auto* planner = findPlanner())
+                plannerAction(*planner);
+            else
+                main().Image1.click();
+            break;
+        default:
+            if (auto* burn = findTimeToBurn())
+                timeToBurnAction(*burn);
+            else
+                main().Image3.click();
+            break;
+        }
+        m_windows.destroyUnloaded();
+        check();
+    }
+
+private:
+    int pick(int n) { return std::uniform_int_distribution<int>(0, n - 1)(m_random); }
+
+    Form1& main() { return static_cast<Form1&>(*m_windows.find(kMainWindowId)); }
+    Form7* findPlanner() { return static_cast<Form7*>(m_windows.find(kPlannerId)); }
+    Form4* findTimeToBurn() { return static_cast<Form4*>(m_windows.find(kTimeToBurnId)); }
+
+    // What a user can get into a box: typed digits, pasted junk of every kind.
+    std::string anyText()
+    {
+        static const std::vector<std::string> tricky{"",
+                                                     "-",
+                                                     ",",
+                                                     ".",
+                                                     "1e308",
+                                                     "999999999999999999999",
+                                                     "70,",
+                                                     ",5",
+                                                     "-0",
+                                                     "0",
+                                                     "800",
+                                                     "801",
+                                                     "90",
+                                                     "12345",
+                                                     "9999",
+                                                     "7 0",
+                                                     "\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9",
+                                                     "\x01\x02\x7F",
+                                                     "NaN",
+                                                     "inf",
+                                                     "0,5",
+                                                     "-15",
+                                                     "1.5",
+                                                     "  60  ",
+                                                     std::string(400, '9')};
+        switch (pick(6)) {
+        case 0:
+            return tricky[static_cast<std::size_t>(pick(static_cast<int>(tricky.size())))];
+        case 1: {
+            std::string bytes(static_cast<std::size_t>(pick(12)), ' ');
+            for (char& c : bytes)
+                c = static_cast<char>(pick(256));
+            return bytes;
+        }
+        case 2:
+            if (pick(400) == 0) // rarely: a pasted megabyte
+                return std::string(1 << 20, static_cast<char>('0' + pick(10)));
+            [[fallthrough]];
+        default:
+            return std::to_string(pick(pick(2) ? 1000 : 100));
+        }
+    }
+
+    // Typing goes key by key, so it stays short; pasting brings the long texts.
+    void type(TextBox& box, const std::string& text)
+    {
+        for (char c : text.substr(0, 40))
+            if (box.keyPress(static_cast<unsigned char>(c)) != 0)
+                box.setText(box.text() + c);
+    }
+
+    void mainWindowAction()
+    {
+        Form1& f = main();
+        switch (pick(5)) {
+        case 0:
+            f.Text1.setText(anyText());
+            break;
+        case 1:
+            type(f.Text1, anyText());
+            break;
+        case 2:
+            (pick(2) ? f.Option1 : f.Option2).select();
+            break;
+        case 3:
+            f.Image2.click();
+            break;
+        default:
+            (pick(2) ? f.Image1 : f.Image3).click();
+            break;
+        }
+    }
+
+    void plannerAction(Form7& f)
+    {
+        ListBox* lists[] = {&f.List1, &f.List2, &f.List3, &f.List4, &f.List5};
+        switch (pick(16)) {
+        case 0:
+            f.Text1.setText(anyText());
+            break;
+        case 1:
+            type(f.Text1, anyText());
+            break;
+        case 2:
+        case 3:
+            f.Combo1.choose(pick(static_cast<int>(kCatalogueRows)));
+            break;
+        case 4:
+            f.Combo1.setText(anyText());
+            break;
+        case 5:
+            f.Combo4.choose(pick(13));
+            break;
+        case 6:
+            f.Combo5.choose(pick(12));
+            break;
+        case 7:
+            (pick(2) ? f.Combo4 : f.Combo5).setText(anyText());
+            break;
+        case 8:
+        case 9:
+        case 10: {
+            // Fractional or enormous durations are rounded in the row but not in the totals.
+            static const std::regex plain(" *[0-9]{1,4} *");
+            const bool whole =
+                std::regex_match(f.Combo4.text(), plain) && std::regex_match(f.Combo5.text(), plain);
+            const int before = f.List1.listCount();
+            f.Image5.click();
+            if (f.List1.listCount() > before && !whole)
+                m_exact = false;
+            break;
+        }
+        case 11:
+            if (f.List1.listCount() > 0)
+                lists[pick(5)]->setListIndex(pick(f.List1.listCount()));
+            break;
+        case 12:
+            pick(2) ? f.br_p.click() : f.Image3.click();
+            break;
+        case 13:
+            if (pick(8) == 0) {
+                pick(2) ? f.br_s.click() : f.Image2.click();
+                if (f.List1.listCount() == 0)
+                    m_exact = true;
+            }
+            break;
+        case 14:
+            pick(2) ? f.kopi.click() : f.Image7.click();
+            break;
+        default:
+            if (pick(10) == 0) {
+                pick(2) ? f.izl.click() : f.Image4.click();
+                m_exact = true; // the next opening starts afresh
+            }
+            break;
+        }
+    }
+
+    void timeToBurnAction(Form4& f)
+    {
+        switch (pick(6)) {
+        case 0:
+            f.Text1.setText(anyText());
+            break;
+        case 1:
+            type(f.Text2, anyText());
+            break;
+        case 2:
+            f.Text2.setText(anyText());
+            break;
+        case 3:
+        case 4:
+            f.List1.setListIndex(pick(static_cast<int>(kCatalogueRows)));
+            break;
+        default:
+            if (pick(6) == 0)
+                f.Image2.click();
+            break;
+        }
+    }
+
+    // The number notation: an optional minus, digits, and a comma with digits.
+    static bool isNumberText(std::string_view text)
+    {
+        if (!text.empty() && text.front() == '-')
+            text.remove_prefix(1);
+        const auto comma = text.find(',');
+        const auto digits = [](std::string_view part) {
+            return !part.empty() && part.find_first_not_of("0123456789") == std::string_view::npos;
+        };
+        return digits(text.substr(0, comma)) &&
+               (comma == std::string_view::npos || digits(text.substr(comma + 1)));
+    }
+
+    void check()
+    {
+        ++m_steps;
+        ASSERT_TRUE(isNumberText(main().Text2.text())) << main().Text2.text().substr(0, 40);
+        if (Form4* f = findTimeToBurn()) {
+            ASSERT_LE(CharacterCount(f->Text1.text()), 3u);
+        }
+        Form7* f = findPlanner();
+        if (!f)
+            return;
+        const int rows = f->List1.listCount();
+        for (const ListBox* list : {&f->List2, &f->List3, &f->List4, &f->List5}) {
+            ASSERT_EQ(list->listCount(), rows);
+        }
+        ASSERT_LE(CharacterCount(f->Text1.text()), 3u);
+        for (const Label* total : {&f->Label24, &f->Label16, &f->Label18, &f->Label21})
+            ASSERT_TRUE(isNumberText(total->caption())) << total->name() << " " << total->caption();
+        const double minutes = ReadDecimalNumber(f->Label16.caption());
+        ASSERT_TRUE(minutes >= 0 && minutes < 60) << f->Label16.caption();
+        // The whole table is checked now and then, the newest row always.
+        if (m_steps % 64 != 0 && rows > 0) {
+            for (const ListBox* list : {&f->List2, &f->List5, &f->List3, &f->List4})
+                ASSERT_TRUE(isNumberText(list->item(rows - 1))) << list->name();
+            return;
+        }
+        double rowMinutes = 0;
+        for (int i = 0; i < rows; ++i) {
+            for (const ListBox* list : {&f->List2, &f->List5, &f->List3, &f->List4})
+                ASSERT_TRUE(isNumberText(list->item(i))) << list->name() << " " << list->item(i);
+            rowMinutes += 60 * ReadDecimalNumber(f->List2.item(i)) + ReadDecimalNumber(f->List5.item(i));
+        }
+        // Rows added with whole durations sum exactly to the duration totals, and an emptied
+        // list leaves every total at zero.
+        if (m_exact) {
+            ASSERT_EQ(60 * ReadDecimalNumber(f->Label24.caption()) + minutes, rowMinutes);
+            if (rows == 0) {
+                for (const Label* total : {&f->Label24, &f->Label16, &f->Label18, &f->Label21})
+                    ASSERT_EQ(ReadDecimalNumber(total->caption()), 0.0) << total->name();
+            }
+        }
+    }
+
+    std::mt19937 m_random;
+    testing::FakeDesktop m_desktop;
+    WindowManager m_windows;
+    bool m_exact = true;
+
+public:
+    long m_steps = 0;
+};
+
+TEST(RandomSession, ThreeWindowsSurviveAnythingAndKeepTheirInvariants)
+{
+    long steps = 0;
+    for (unsigned seed : {1u, 2u, 3u, 4u}) {
+        Session session(seed);
+        for (int i = 0; i < 8000 && !::testing::Test::HasFatalFailure(); ++i)
+            session.step();
+        steps += session.m_steps;
+        ASSERT_FALSE(::testing::Test::HasFatalFailure()) << "seed " << seed;
+    }
+    std::printf("random session: %ld user actions over 4 seeds\n", steps);
+}
+
+} // namespace
+} // namespace movesta
