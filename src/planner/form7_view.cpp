@@ -188,8 +188,10 @@ Form7View::Form7View(Form7& model, QtWindowManager& manager)
     // Input column.
     const auto input = [](int top, int left = kInputLeft, int width = kInputWidth,
                           int height = kInputHeight) { return QRect(left, top, width, height); };
-    bindLabel(model.Label4, input(56, kInputLeft, kInputWidth, kHeadingHeight));
+    QLabel* activityCaption = bindLabel(model.Label4, input(56, kInputLeft, kInputWidth, kHeadingHeight));
     QComboBox* activity = bindCombo(model.Combo1, input(74));
+    // Screen readers name an editable combo by the label it is the buddy of, not by its own name.
+    activityCaption->setBuddy(activity);
     activity->setAccessibleName(QStringLiteral("Physical activity"));
     activity->view()->setTextElideMode(Qt::ElideRight);
     activity->view()->setMinimumWidth(480);
@@ -202,10 +204,10 @@ Form7View::Form7View(Form7& model, QtWindowManager& manager)
     bindLabel(model.Label30, input(183, kInputLeft, 180, kHeadingHeight));
     QComboBox* hours = bindCombo(model.Combo4, input(201, kInputLeft, 54));
     hours->setAccessibleName(QStringLiteral("Hours"));
-    bindLabel(model.Label31, input(201, 66, 18));
+    bindLabel(model.Label31, input(201, 66, 18))->setBuddy(hours);
     QComboBox* minutes = bindCombo(model.Combo5, input(201, 86, 54));
     minutes->setAccessibleName(QStringLiteral("Minutes"));
-    bindLabel(model.Label32, input(201, 144, 30));
+    bindLabel(model.Label32, input(201, 144, 30))->setBuddy(minutes);
     bindPicture(model.Image5, QRect(192, 197, 32, 32));
 
     // The table. Numbers stand right-aligned, their last digit under the list's last digit.
@@ -265,7 +267,7 @@ Form7View::Form7View(Form7& model, QtWindowManager& manager)
     QLabel* chosen = bindShrinkingLabel(model.Label19, kNameColumn.at(kNameTop, kPreviewTop - kNameTop - 3),
                                         Qt::AlignLeft | Qt::AlignBottom, true);
     chosen->setContentsMargins(inset, 0, inset, 0);
-    chosen->setAccessibleName(QStringLiteral("Chosen physical activity"));
+    chosen->setAccessibleDescription(QStringLiteral("Chosen physical activity"));
     bindLabel(model.Label17, kNameColumn.at(kPreviewTop, kRowHeight), name)
         ->setContentsMargins(inset, 0, 0, 0);
 
@@ -295,9 +297,10 @@ Form7View::Form7View(Form7& model, QtWindowManager& manager)
     for (const auto& column : numbers) {
         numberLabel(bindLabel(column.unit, column.column.at(kUnitTop, kHeadingHeight), number));
         numberLabel(bindShrinkingLabel(column.preview, column.column.at(kPreviewTop, kRowHeight), number))
-            ->setAccessibleName(QStringLiteral("Preview ") + QString::fromLatin1(column.accessibleName));
+            ->setAccessibleDescription(QStringLiteral("Preview ") +
+                                       QString::fromLatin1(column.accessibleName));
         numberLabel(bindShrinkingLabel(column.total, column.column.at(kTotalTop, kRowHeight + 2), number))
-            ->setAccessibleName(QStringLiteral("Total ") + QString::fromLatin1(column.accessibleName));
+            ->setAccessibleDescription(QStringLiteral("Total ") + QString::fromLatin1(column.accessibleName));
     }
     numberLabel(bindLabel(model.Label22, kNameColumn.at(kTotalTop, kRowHeight + 2), number));
     bindLabel(model.Label25, QRect(kScrollBarLeft, kTotalTop, kScrollBarWidth, kRowHeight + 2));

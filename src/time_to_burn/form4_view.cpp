@@ -120,9 +120,9 @@ Form4View::Form4View(Form4& model, QtWindowManager& manager)
     QLabel* heading =
         bindLabel(model.Label14, QRect(twips(240), top, twips(9375), twips(5640) - top), Qt::AlignCenter);
     heading->setWordWrap(true);
-    heading->setAccessibleName(QStringLiteral("Result heading"));
+    heading->setAccessibleDescription(QStringLiteral("Result heading"));
     QLabel* result = bindLabel(model.Label13, twipsRect(3720, 5640, 2535, 495), Qt::AlignCenter);
-    result->setAccessibleName(QStringLiteral("Result"));
+    result->setAccessibleDescription(QStringLiteral("Result"));
     new ResultFitter(result, client());
 
     setTabOrder(activities, weight);

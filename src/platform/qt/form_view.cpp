@@ -197,7 +197,9 @@ void FormView::applyStyle(QWidget* widget, const Control& control) const
     font.setBold(control.bold());
     widget->setFont(font);
     widget->setToolTip(toQ(control.toolTip()));
-    if (!control.toolTip().empty())
+    // A picture is named by its tooltip; a label's tooltip only describes it, so that a screen
+    // reader still reads the label's value.
+    if (!control.toolTip().empty() && qobject_cast<PictureWidget*>(widget))
         widget->setAccessibleName(toQ(control.toolTip()));
 
     const bool isEdit =
