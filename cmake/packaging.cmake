@@ -2,7 +2,9 @@
 
 # The project's web site, named once: the AppStream homepage and screenshots, and the package's
 # Homepage field. The screenshots are docs/screenshots/*.png published under <site>/screenshots/.
-set(MOVESTA_HOMEPAGE "https://movesta.org" CACHE STRING "Web site of the Movesta project")
+# The project has no web site of its own yet: the default is a reserved example address, to be
+# replaced with -DMOVESTA_HOMEPAGE=... when packaging for publication.
+set(MOVESTA_HOMEPAGE "https://movesta.example.org" CACHE STRING "Web site of the Movesta project")
 set(MOVESTA_APP_ID org.movesta.Movesta)
 
 install(FILES ${PROJECT_SOURCE_DIR}/resources/desktop/movesta.desktop

@@ -12,6 +12,10 @@ case "$preset" in
     *) echo "usage: $0 [asan]" >&2; exit 2 ;;
 esac
 cmake --workflow --preset "$workflow"
+# The random session's count of actions, from the log of the run above.
+grep -h "^random session:" "$build/Testing/Temporary/LastTest.log" || true
+# The checks of the installed, packaged and running program use the ordinary build.
+[ "$workflow" = test ] || exit 0
 for check in scripts/check-*.sh; do
     [ -e "$check" ] || continue
     echo "== $check"
