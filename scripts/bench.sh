@@ -77,6 +77,10 @@ echo "== number rules"
 "$bin/number_rules_bench" --benchmark_repetitions=5 --benchmark_display_aggregates_only=true \
     --benchmark_out="$results/number_rules.json" --benchmark_out_format=json 2>/dev/null
 
+echo "== soak"
+soak=$("$bin/soak")
+echo "$soak"
+
 table=$(python3 bench/report.py "$results")
 cpu=$(awk -F': ' '/^model name/ { print $2; exit }' /proc/cpuinfo)
 qt=$(dpkg-query -W -f='${Version}' libqt6core6 2>/dev/null | sed 's/[+-].*//' || true)
@@ -89,6 +93,10 @@ qt=${qt:-unknown}
     echo "the machine was shared with other work, so figures move by some per cent between runs."
     echo
     echo "$table"
+    echo
+    echo "Soak (the planner model alone, \`build/bench/bench/soak\`):"
+    echo
+    echo "$soak" | sed 's/^/    /'
 } >bench/RESULTS.md
 echo
 echo "$table"

@@ -157,6 +157,9 @@ void ListBox::removeItem(int index)
     if (index < 0 || index >= listCount())
         return;
     m_items.erase(m_items.begin() + index);
+    // A long list emptied row by row gives its memory back as it shrinks.
+    if (m_items.capacity() > 64 && m_items.size() < m_items.capacity() / 4)
+        m_items.shrink_to_fit();
     if (m_index == index)
         m_index = -1;
     else if (m_index > index)
@@ -168,7 +171,7 @@ void ListBox::clear()
 {
     if (m_items.empty() && m_index == -1)
         return;
-    m_items.clear();
+    std::vector<std::string>().swap(m_items);
     m_index = -1;
     notify(Aspect::ItemsCleared);
 }
