@@ -11,7 +11,7 @@ packages=(ca-certificates g++ cmake ninja-build qt6-base-dev qt6-svg-dev libqt6s
           fonts-dejavu-core)
 case "$purpose" in
     run) ;;
-    test) packages+=(libgtest-dev libgmock-dev xvfb xauth xclip clang-format desktop-file-utils appstream dpkg-dev
+    test) packages+=(libgtest-dev libgmock-dev xvfb xauth xclip clang-format desktop-file-utils appstream dpkg-dev file
                    at-spi2-core python3-pyatspi dbus-daemon xdotool x11-utils) ;;
     bench) packages+=(libbenchmark-dev hyperfine time xvfb xauth) ;;
     fuzz) packages+=(clang libclang-rt-14-dev) ;;
