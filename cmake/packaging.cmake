@@ -75,7 +75,7 @@ string(JOIN "\n" CPACK_DEBIAN_PACKAGE_DESCRIPTION
 # The libraries come from dpkg-shlibdeps; the SVG plugins and the display plugins are loaded at
 # run time, which it cannot see.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6svg6, qt6-qpa-plugins")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins")
 # xdg-open opens the product page in the browser.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xdg-utils")
 include(CPack)

@@ -53,7 +53,7 @@ rm -f "$build"/movesta_*.deb
 deb="$(ls "$build"/movesta_*.deb 2>/dev/null | head -n1)"
 [ -n "$deb" ] || fail "cpack made no package"
 depends="$(dpkg-deb -f "$deb" Depends)"
-for needed in libqt6svg6 qt6-qpa-plugins libqt6widgets6; do
+for needed in qt6-qpa-plugins libqt6widgets6; do
     grep -q "\b$needed\b" <<<"$depends" || fail "Depends lacks $needed: $depends"
 done
 

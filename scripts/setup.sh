@@ -7,7 +7,7 @@
 set -euo pipefail
 
 purpose="${1:-run}"
-packages=(ca-certificates g++ cmake ninja-build qt6-base-dev qt6-svg-dev libqt6svg6 qt6-qpa-plugins
+packages=(ca-certificates g++ cmake ninja-build qt6-base-dev qt6-qpa-plugins
           fonts-dejavu-core)
 case "$purpose" in
     run) ;;

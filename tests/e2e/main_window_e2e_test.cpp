@@ -13,6 +13,7 @@
 #include <QVBoxLayout>
 
 #include "e2e_support.h"
+#include "platform/qt/pictures.h"
 #include "platform/qt/twips.h"
 
 namespace movesta {
@@ -124,6 +125,39 @@ TEST(MainWindowE2E, PicturesOpenTheProductPageThroughTheServices)
     EXPECT_EQ(banner->size(), QSize(385, 41));
     QTest::mouseClick(banner, Qt::LeftButton);
     ASSERT_EQ(app.desktop.opened.size(), 1u);
+}
+
+} // namespace
+} // namespace movesta
+
+namespace movesta {
+namespace {
+
+// Every picture a window names is shipped, at 1x and 2x, at the size its widget shows it.
+TEST(PicturesE2E, EveryNamedPictureLoadsAtBothScales)
+{
+    testing::App app;
+    app.form1->Image1.click();
+    app.form1->Image3.click();
+    int pictures = 0;
+    for (const char* id : {kMainWindowId, kPlannerId, kTimeToBurnId}) {
+        Window* window = app.windows->find(id);
+        ASSERT_NE(window, nullptr) << id;
+        for (const Control* control : window->controls()) {
+            const auto* picture = dynamic_cast<const Picture*>(control);
+            if (!picture)
+                continue;
+            ++pictures;
+            for (qreal ratio : {1.0, 2.0}) {
+                const QPixmap pixmap = picturePixmap(QString::fromStdString(picture->picture()), ratio);
+                EXPECT_FALSE(pixmap.isNull()) << id << " " << picture->name() << " at " << ratio;
+                EXPECT_EQ(pixmap.devicePixelRatio(), ratio) << picture->name();
+            }
+        }
+    }
+    EXPECT_EQ(pictures, 3 + 7 + 2); // main window, planner, time to burn
+    EXPECT_FALSE(picturePixmap(QStringLiteral("hand.svg"), 2.0).isNull());
+    EXPECT_FALSE(windowIcon().isNull());
 }
 
 } // namespace

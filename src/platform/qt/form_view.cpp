@@ -4,11 +4,13 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QCompleter>
 #include <QFontMetricsF>
 #include <QFrame>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListView>
 #include <QListWidget>
 #include <QMenu>
 #include <QMouseEvent>
@@ -16,6 +18,7 @@
 #include <QRadioButton>
 #include <QSignalBlocker>
 #include <QStyle>
+#include <QTimer>
 
 #include "platform/qt/pictures.h"
 #include "platform/qt/twips.h"
@@ -42,6 +45,9 @@ struct FormView::Binding {
 };
 
 namespace {
+
+// A combo with more items than this has its popup measured by one row (the activities).
+constexpr qsizetype kLongPopup = 50;
 
 QString toQ(const std::string& text)
 {
@@ -195,7 +201,10 @@ void FormView::applyStyle(QWidget* widget, const Control& control) const
     if (control.fontSize() > 0)
         font.setPointSize(control.fontSize());
     font.setBold(control.bold());
-    widget->setFont(font);
+    // A widget that already shows this font is left alone: setting it anyway costs a font change
+    // (a combo builds its popup for it).
+    if (widget->font() != font)
+        widget->setFont(font);
     widget->setToolTip(toQ(control.toolTip()));
     // A picture is named by its tooltip; a label's tooltip only describes it, so that a screen
     // reader still reads the label's value.
@@ -298,7 +307,13 @@ QComboBox* FormView::bindCombo(ComboBox& combo, QRect geometry)
 {
     auto* widget = new QComboBox(m_client);
     widget->setGeometry(geometry);
-    widget->setEditable(true);
+    // Editable, without completion. A combo made editable builds a completer over all its items
+    // unless its line edit brings one: it is lent an empty one, taken back at once.
+    if (!m_lentCompleter)
+        m_lentCompleter = new QCompleter(this);
+    auto* edit = new QLineEdit(widget);
+    edit->setCompleter(m_lentCompleter);
+    widget->setLineEdit(edit);
     widget->setInsertPolicy(QComboBox::NoInsert);
     widget->setCompleter(nullptr);
     widget->setMaxVisibleItems(20);
@@ -316,12 +331,17 @@ QComboBox* FormView::bindCombo(ComboBox& combo, QRect geometry)
         items.reserve(static_cast<qsizetype>(combo.items().size()));
         for (const auto& item : combo.items())
             items.push_back(toQ(item));
+        // The rows of a long popup (the activities) are one line each in one font: measuring one
+        // is enough. A short one is not built before it is first opened.
+        if (items.size() > kLongPopup) {
+            if (auto* popup = qobject_cast<QListView*>(widget->view()))
+                popup->setUniformItemSizes(true);
+        }
         widget->addItems(items);
         widget->setCurrentIndex(combo.listIndex());
         widget->setEditText(toQ(combo.text()));
         syncText();
     };
-    syncItems();
     Binding& b = addBinding(combo, widget, [widget, &combo, syncText, syncItems](Aspect aspect, int) {
         if (aspect == Aspect::Items) {
             syncItems();
@@ -333,6 +353,9 @@ QComboBox* FormView::bindCombo(ComboBox& combo, QRect geometry)
             syncText();
         }
     });
+    // Filled after the binding has set the font: a font change after the fill would make the popup
+    // measure every name again.
+    syncItems();
     b.connections.push_back(
         connect(widget->lineEdit(), &QLineEdit::textEdited, widget, [&combo, syncText](const QString& text) {
             combo.setText(fromQ(text));
@@ -352,7 +375,32 @@ QListWidget* FormView::bindList(ListBox& list, QRect geometry)
     widget->setGeometry(geometry);
     widget->setSelectionMode(QAbstractItemView::SingleSelection);
     widget->setUniformItemSizes(true);
-    auto syncSelection = [widget, &list] {
+    // The selection follows the model at once, and so does the scrolling to it, but only once per
+    // turn of the event loop: a walk through thousands of rows (a report) scrolls at its first row,
+    // and to its last when the loop comes round, instead of once per row in every list.
+    struct Scroll {
+        bool pending = false;
+        int row = -1; // the latest row asked for while pending
+    };
+    auto scroll = std::make_shared<Scroll>();
+    auto scrollToCurrent = [widget, scroll] {
+        const int row = widget->currentRow();
+        if (scroll->pending) {
+            scroll->row = row;
+            return;
+        }
+        widget->scrollToItem(widget->item(row));
+        scroll->pending = true;
+        scroll->row = -1;
+        QTimer::singleShot(0, widget, [widget, scroll] {
+            scroll->pending = false;
+            // Rows removed since are gone: the nearest row left stands in.
+            const int row = qMin(scroll->row, widget->count() - 1);
+            if (row >= 0)
+                widget->scrollToItem(widget->item(row));
+        });
+    };
+    auto syncSelection = [widget, &list, scrollToCurrent] {
         if (widget->currentRow() == list.listIndex() &&
             (list.listIndex() < 0 || widget->item(list.listIndex())->isSelected()))
             return;
@@ -363,7 +411,7 @@ QListWidget* FormView::bindList(ListBox& list, QRect geometry)
             widget->clearSelection();
         } else {
             widget->setCurrentRow(list.listIndex());
-            widget->scrollToItem(widget->currentItem());
+            scrollToCurrent();
         }
         widget->viewport()->update();
     };

@@ -17,6 +17,7 @@
 
 class QAction;
 class QComboBox;
+class QCompleter;
 class QFrame;
 class QLabel;
 class QLineEdit;
@@ -87,6 +88,7 @@ private:
     QList<QAction*> m_menuActions;
     QHash<const QObject*, bool> m_linkPressed; // link labels, and whether a press began on them
     bool m_closingByManager = false;
+    QCompleter* m_lentCompleter = nullptr; // lent to each combo's line edit while it is set up
 };
 
 // The character code a key event types, as the KeyPress handlers see it; -1 for keys that
