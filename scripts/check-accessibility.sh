@@ -9,22 +9,8 @@ build="${1:?usage: check-accessibility.sh BUILD_DIR}"
 binary="$(cd "$build" && pwd)/movesta"
 [ -x "$binary" ] || { echo "check-accessibility: no program at $binary" >&2; exit 1; }
 
-# Debian's packages for the accessibility bus, its Python bindings, a session bus and clicks.
-need=()
-for package in xvfb xauth at-spi2-core python3-pyatspi dbus-daemon xdotool; do
-    dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" || need+=("$package")
-done
-if [ ${#need[@]} -gt 0 ]; then
-    echo "Installing: ${need[*]}"
-    as_root=()
-    if [ "$(id -u)" -ne 0 ]; then
-        command -v sudo >/dev/null || { echo "check-accessibility: run as root or install sudo" >&2; exit 1; }
-        as_root=(sudo)
-    fi
-    export DEBIAN_FRONTEND=noninteractive
-    "${as_root[@]}" apt-get update -qq
-    "${as_root[@]}" apt-get install -y -qq --no-install-recommends "${need[@]}"
-fi
+# The accessibility bus, its Python bindings, a session bus and clicks come with the test setup.
+bash scripts/setup.sh test
 launcher=""
 for candidate in /usr/libexec/at-spi-bus-launcher /usr/lib/at-spi2-core/at-spi-bus-launcher; do
     [ -x "$candidate" ] && launcher="$candidate" && break
