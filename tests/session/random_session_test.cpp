@@ -122,15 +122,22 @@ private:
                 box.setText(box.text() + c);
     }
 
+    // What a user puts into a box: pasted whole, or typed key by key.
+    void enter(TextBox& box)
+    {
+        if (pick(2) == 0)
+            box.setText(anyText());
+        else
+            type(box, anyText());
+    }
+
     void mainWindowAction()
     {
         Form1& f = main();
         switch (pick(5)) {
         case 0:
-            f.Text1.setText(anyText());
-            break;
         case 1:
-            type(f.Text1, anyText());
+            enter(f.Text1);
             break;
         case 2:
             (pick(2) ? f.Option1 : f.Option2).select();
@@ -149,10 +156,8 @@ private:
         ListBox* lists[] = {&f.List1, &f.List2, &f.List3, &f.List4, &f.List5};
         switch (pick(16)) {
         case 0:
-            f.Text1.setText(anyText());
-            break;
         case 1:
-            type(f.Text1, anyText());
+            enter(f.Text1);
             break;
         case 2:
         case 3:
@@ -213,13 +218,11 @@ private:
     {
         switch (pick(6)) {
         case 0:
-            f.Text1.setText(anyText());
+            enter(f.Text1);
             break;
         case 1:
-            type(f.Text2, anyText());
-            break;
         case 2:
-            f.Text2.setText(anyText());
+            enter(f.Text2);
             break;
         case 3:
         case 4:
