@@ -25,16 +25,8 @@ cleanup() {
 }
 trap cleanup EXIT
 
-displayfile="$(mktemp)"
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$displayfile" >>"$log" 2>&1 &
-xvfb=$!
-for _ in $(seq 50); do
-    [ -s "$displayfile" ] && break
-    sleep 0.2
-done
-display=":$(head -n1 "$displayfile")"
-rm -f "$displayfile"
-[ "$display" != ":" ] || { cat "$log" >&2; echo "check-accessibility: Xvfb did not start" >&2; exit 1; }
+source scripts/xvfb-lib.sh
+start_xvfb "$log" || { cat "$log" >&2; echo "check-accessibility: Xvfb did not start" >&2; exit 1; }
 
 # A private session bus; the accessibility bus and the program live and end inside it. The
 # checker is Debian's python3, which has the pyatspi bindings.

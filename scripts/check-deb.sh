@@ -65,17 +65,8 @@ dpkg-query -W -f='${Status}' movesta 2>/dev/null | grep -q "install ok installed
 [ -f /usr/share/movesta/product_page/index.html ] || fail "the package holds no product page"
 [ -f /usr/share/applications/movesta.desktop ] || fail "the package holds no launcher"
 
-# Xvfb picks a free display itself and writes its number to the given descriptor.
-displayfile="$(mktemp)"
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$displayfile" >>"$log" 2>&1 &
-xvfb=$!
-for _ in $(seq 50); do
-    [ -s "$displayfile" ] && break
-    sleep 0.2
-done
-display=":$(head -n1 "$displayfile")"
-rm -f "$displayfile"
-[ "$display" != ":" ] || fail "Xvfb did not start"
+source scripts/xvfb-lib.sh
+start_xvfb "$log" || fail "Xvfb did not start"
 
 env -u QT_QPA_PLATFORM DISPLAY="$display" QT_QPA_PLATFORM=xcb movesta >>"$log" 2>&1 &
 app=$!
