@@ -8,6 +8,10 @@ cd "$(dirname "$0")/.."
 root=$(pwd)
 
 bash scripts/setup.sh bench
+# The xcb figures need an X server: the whole run goes under one of its own.
+if [ -z "${MOVESTA_BENCH_INSIDE:-}" ]; then
+    exec env MOVESTA_BENCH_INSIDE=1 xvfb-run -a -s "-screen 0 1280x1024x24 -nolisten tcp" bash "$0" "$@"
+fi
 if ! command -v python3 >/dev/null; then
     export DEBIAN_FRONTEND=noninteractive
     apt-get update -qq && apt-get install -y -qq python3-minimal
@@ -24,28 +28,7 @@ mkdir -p "$results"
 # Qt wants a private runtime folder; without one it warns on every start, in both programs.
 XDG_RUNTIME_DIR=$(mktemp -d)
 export XDG_RUNTIME_DIR
-xvfb_pid=""
-cleanup() {
-    if [ -n "$xvfb_pid" ]; then
-        kill "$xvfb_pid" 2>/dev/null || true
-        wait "$xvfb_pid" 2>/dev/null || true
-    fi
-    rm -rf "$XDG_RUNTIME_DIR"
-}
-trap cleanup EXIT
-
-# One X server for the xcb figures: :99, or the next display nobody holds.
-display=99
-while [ -e "/tmp/.X${display}-lock" ] || [ -e "/tmp/.X11-unix/X${display}" ]; do
-    display=$((display + 1))
-done
-Xvfb ":$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb_pid=$!
-for _ in $(seq 50); do
-    [ -e "/tmp/.X11-unix/X${display}" ] && break
-    sleep 0.1
-done
-[ -e "/tmp/.X11-unix/X${display}" ] || { echo "Xvfb did not start on :$display" >&2; exit 1; }
+trap 'rm -rf "$XDG_RUNTIME_DIR"' EXIT
 
 # Whole-process start-up, both programs in one hyperfine run, then their peak memory.
 peak_rss() {
@@ -55,7 +38,6 @@ for platform in offscreen xcb; do
     echo "== start-up, $platform"
     (
         export QT_QPA_PLATFORM="$platform"
-        [ "$platform" = xcb ] && export DISPLAY=":$display"
         hyperfine -N --warmup 3 --runs "${BENCH_RUNS:-30}" --export-json "$results/startup_$platform.json" \
             "$bin/startup_floor" "$bin/startup_movesta" "$bin/startup_floor --text"
         for name in floor movesta; do

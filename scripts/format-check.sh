@@ -2,7 +2,7 @@
 # Fails when a C++ file differs from what clang-format makes of it.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-bash scripts/setup.sh test
+command -v clang-format >/dev/null || bash scripts/setup.sh test
 mapfile -t files < <(git ls-files '*.cpp' '*.h' 2>/dev/null || find src tests bench fuzz -name '*.cpp' -o -name '*.h')
 bad=0
 for f in "${files[@]}"; do

@@ -1,13 +1,15 @@
 #!/usr/bin/env bash
-# Starts Movesta under Xvfb and saves a picture of the screen: screenshot.sh BINARY OUT.png [SCALE]
+# Starts Movesta on an X server of its own and saves a picture of the screen once its main window
+# is up: screenshot.sh BINARY OUT.png [SCALE]
 set -euo pipefail
+if [ -z "${MOVESTA_SCREENSHOT_INSIDE:-}" ]; then
+    exec env MOVESTA_SCREENSHOT_INSIDE=1 xvfb-run -a -s "-screen 0 1600x1000x24 -nolisten tcp" "$0" "$@"
+fi
 binary="$1"; out="$2"; scale="${3:-1}"
-display=:$((90 + RANDOM % 9))
-Xvfb "$display" -screen 0 1600x1000x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb=$!
-trap 'kill $app $xvfb 2>/dev/null || true' EXIT
-sleep 1
-DISPLAY=$display QT_QPA_PLATFORM=xcb QT_SCALE_FACTOR=$scale "$binary" &
+QT_QPA_PLATFORM=xcb QT_SCALE_FACTOR=$scale "$binary" &
 app=$!
-sleep 3
-DISPLAY=$display import -window root "$out"
+trap 'kill $app 2>/dev/null || true' EXIT
+timeout 20 xdotool search --sync --onlyvisible --name '^Movesta$' >/dev/null
+# The window is mapped; one more moment lets its first paint reach the screen.
+sleep 0.5
+import -window root "$out"

@@ -12,7 +12,7 @@ packages=(ca-certificates g++ cmake ninja-build qt6-base-dev qt6-qpa-plugins
 case "$purpose" in
     run) ;;
     test) packages+=(libgtest-dev libgmock-dev xvfb xauth xclip clang-format desktop-file-utils appstream dpkg-dev file
-                   at-spi2-core python3-pyatspi dbus-daemon xdotool x11-utils) ;;
+                   at-spi2-core python3-pyatspi dbus-daemon xdotool x11-utils mount) ;;
     bench) packages+=(libbenchmark-dev hyperfine time xvfb xauth) ;;
     fuzz) packages+=(clang libclang-rt-14-dev) ;;
     *) echo "usage: $0 run|test|bench|fuzz" >&2; exit 2 ;;

@@ -650,54 +650,5 @@ TEST_F(PlannerE2E, CtrlCInABoxCopiesTheReportAndNotTheBoxText)
     EXPECT_EQ(app.desktop.clipboardLog.back(), "set:" + expected);
 }
 
-// Another program reads the report from the X clipboard while the planner is still open. Run
-// under Xvfb by scripts/check-clipboard-xvfb.sh; elsewhere there is no system clipboard to ask.
-TEST(PlannerXvfb, AnotherProgramReadsTheReportFromTheSystemClipboard)
-{
-    if (QGuiApplication::platformName() != QLatin1String("xcb"))
-        GTEST_SKIP() << "needs an X display: scripts/check-clipboard-xvfb.sh";
-    if (QStandardPaths::findExecutable(QStringLiteral("xclip")).isEmpty())
-        GTEST_FAIL() << "xclip is not installed";
-
-    QtDesktopServices desktop;
-    auto windows = std::make_unique<QtWindowManager>();
-    RegisterForms(*windows, desktop);
-    auto* form1 = static_cast<Form1*>(windows->show(kMainWindowId));
-    FormView* mainView = windows->viewOf(*form1);
-    ASSERT_TRUE(QTest::qWaitForWindowActive(mainView));
-    QTest::keyClicks(qobject_cast<QLineEdit*>(mainView->widgetOf(form1->Text1)), "80");
-    QTest::mouseClick(mainView->widgetOf(form1->Image1), Qt::LeftButton);
-    auto* planner = static_cast<Form7*>(windows->find(kPlannerId));
-    ASSERT_NE(planner, nullptr);
-    FormView* view = windows->viewOf(*planner);
-    ASSERT_TRUE(QTest::qWaitForWindowActive(view));
-
-    planner->Combo1.choose(kAccordion);
-    QTest::mouseClick(view->widgetOf(planner->Image5), Qt::LeftButton);
-    planner->Combo4.setText("2");
-    planner->Combo5.setText("45");
-    QTest::mouseClick(view->widgetOf(planner->Image5), Qt::LeftButton);
-    auto* weight = qobject_cast<QLineEdit*>(view->widgetOf(planner->Text1));
-    weight->setFocus();
-    weight->selectAll();
-    QTest::keyClick(weight, Qt::Key_C, Qt::ControlModifier);
-
-    QProcess xclip;
-    QSignalSpy finished(&xclip, &QProcess::finished);
-    xclip.start(QStringLiteral("xclip"),
-                {QStringLiteral("-o"), QStringLiteral("-selection"), QStringLiteral("clipboard")});
-    // The event loop keeps running meanwhile, so the planner can hand the text over.
-    ASSERT_TRUE(finished.wait(20000)) << "xclip did not finish";
-    EXPECT_EQ(xclip.exitStatus(), QProcess::NormalExit);
-    EXPECT_EQ(xclip.exitCode(), 0) << xclip.readAllStandardError().toStdString();
-    EXPECT_TRUE(windows->isLoaded(kPlannerId));
-    EXPECT_EQ(xclip.readAllStandardOutput().toStdString(),
-              report({"- Accordion, playing  - (1h:0min, 144,0 kcal)",
-                      "- Accordion, playing  - (2h:45min, 396,0 kcal)"},
-                     "3", "45", "540,0"));
-    windows.reset();
-    QApplication::processEvents();
-}
-
 } // namespace
 } // namespace movesta
