@@ -5,7 +5,28 @@
 # The project has no web site of its own yet: the default is a reserved example address, to be
 # replaced with -DMOVESTA_HOMEPAGE=... when packaging for publication.
 set(MOVESTA_HOMEPAGE "https://movesta.example.org" CACHE STRING "Web site of the Movesta project")
+# The maintainers' address, under the project's own domain: the package, its changelog and copyright.
+string(REGEX REPLACE "^[a-z]+://([^/]+).*$" "\\1" MOVESTA_DOMAIN "${MOVESTA_HOMEPAGE}")
+set(MOVESTA_MAINTAINER "Movesta developers <maintainers@${MOVESTA_DOMAIN}>"
+    CACHE STRING "Name and address of the package's maintainers")
 set(MOVESTA_APP_ID org.movesta.Movesta)
+
+# The package's documentation: copyright (machine-readable), changelog and the manual page, the
+# last two compressed as Debian wants them (gzip -9n: no name, no time stamp).
+set(doc_dir ${PROJECT_BINARY_DIR}/doc)
+configure_file(${PROJECT_SOURCE_DIR}/packaging/copyright.in ${doc_dir}/copyright @ONLY)
+configure_file(${PROJECT_SOURCE_DIR}/packaging/changelog.in ${doc_dir}/changelog @ONLY)
+configure_file(${PROJECT_SOURCE_DIR}/docs/man/movesta.1.in ${doc_dir}/movesta.1 @ONLY)
+find_program(GZIP_PROGRAM gzip REQUIRED)
+foreach(file changelog movesta.1)
+    add_custom_command(OUTPUT ${doc_dir}/${file}.gz
+        COMMAND ${GZIP_PROGRAM} -9nkf ${doc_dir}/${file}
+        DEPENDS ${doc_dir}/${file}
+        VERBATIM)
+endforeach()
+add_custom_target(movesta_docs ALL DEPENDS ${doc_dir}/changelog.gz ${doc_dir}/movesta.1.gz)
+install(FILES ${doc_dir}/copyright ${doc_dir}/changelog.gz DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/movesta)
+install(FILES ${doc_dir}/movesta.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 
 install(FILES ${PROJECT_SOURCE_DIR}/resources/desktop/movesta.desktop
         DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
@@ -55,12 +76,11 @@ set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME movesta)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_VENDOR "The Movesta developers")
-set(CPACK_PACKAGE_CONTACT "Movesta developers <movesta@localhost>")
+set(CPACK_PACKAGE_CONTACT "${MOVESTA_MAINTAINER}")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "energy spent in physical activity, and the time to spend it")
-set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
-set(CPACK_DEBIAN_PACKAGE_MAINTAINER "Movesta developers <movesta@localhost>")
+set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${MOVESTA_MAINTAINER}")
 set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE ${MOVESTA_HOMEPAGE})
@@ -78,4 +98,11 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins")
 # xdg-open opens the product page in the browser.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xdg-utils")
+
+# The source release (cmake --build BUILD --target package_source): what git tracks, without the
+# build folders and the repository itself.
+set(CPACK_SOURCE_GENERATOR TGZ)
+set(CPACK_SOURCE_PACKAGE_FILE_NAME movesta-${PROJECT_VERSION})
+set(CPACK_SOURCE_IGNORE_FILES "/\\\\.git/" "/\\\\.git$" "/build/" "/build-[^/]*/" "\\\\.user$"
+    "/compile_commands\\\\.json$" "/__pycache__/")
 include(CPack)

@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Builds the Debian package in a release tree of its own (build/deb), installs it with apt-get in a
+# Builds the Debian package in a release tree of its own (build/deb), checks it with lintian,
+# installs it with apt-get in a
 # throwaway root, starts the installed movesta there on the X server of $DISPLAY and checks that
 # its window stays up. The throwaway root is this system seen through an overlay in a private
 # mount namespace: whatever apt-get changes there is gone when the check ends, so a Movesta that
@@ -39,6 +40,9 @@ depends="$(dpkg-deb -f "$deb" Depends)"
 for needed in qt6-qpa-plugins libqt6widgets6; do
     grep -q "\b$needed\b" <<<"$depends" || fail "Depends lacks $needed: $depends"
 done
+# Debian's own checker: no error and no warning. Informational tags stay (see the README).
+lintian --fail-on error,warning --no-tag-display-limit "$deb" >>"$log" 2>&1 ||
+    fail "lintian reports errors or warnings: $(grep -E '^[EW]:' "$log" | tr '\n' ' ')"
 cp "$deb" "$work/movesta.deb"
 
 # Inside the throwaway root: install, check the files, start the program and look for its window.

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs, from Debian's packages, whatever Movesta needs and this machine lacks.
 #   setup.sh run    - to build and start the program
-#   setup.sh test   - to build and run every test (sanitizers and the Xvfb checks included)
+#   setup.sh test   - to build and run every test (sanitizers and the X server included)
+#   setup.sh ci     - the same, and what the package check needs (dpkg-dev, lintian, ...)
 #   setup.sh bench  - to run the benchmarks
 # Packages already installed are skipped; nothing is downloaded when nothing is missing.
 set -euo pipefail
@@ -11,11 +12,14 @@ packages=(ca-certificates g++ cmake ninja-build qt6-base-dev qt6-qpa-plugins
           fonts-dejavu-core)
 case "$purpose" in
     run) ;;
-    test) packages+=(libgtest-dev libgmock-dev xvfb xauth xclip clang-format desktop-file-utils appstream dpkg-dev file
-                   at-spi2-core python3-pyatspi dbus-daemon xdotool x11-utils mount) ;;
+    test | ci)
+        packages+=(libgtest-dev libgmock-dev xvfb xauth xclip clang-format desktop-file-utils appstream
+                   at-spi2-core python3-pyatspi dbus-daemon xdotool)
+        # The package check: CPack's dependency scan, Debian's checker, a throwaway root, xwininfo.
+        [ "$purpose" = ci ] && packages+=(dpkg-dev file lintian mount x11-utils) ;;
     bench) packages+=(libbenchmark-dev hyperfine time xvfb xauth) ;;
     fuzz) packages+=(clang libclang-rt-14-dev) ;;
-    *) echo "usage: $0 run|test|bench|fuzz" >&2; exit 2 ;;
+    *) echo "usage: $0 run|test|ci|bench|fuzz" >&2; exit 2 ;;
 esac
 
 missing=()

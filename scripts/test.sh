@@ -12,7 +12,7 @@ case "$preset" in
     default | asan | ci) ;;
     *) echo "usage: $0 [asan|ci]" >&2; exit 2 ;;
 esac
-bash scripts/setup.sh test
+bash scripts/setup.sh "$([ "$preset" = ci ] && echo ci || echo test)"
 xvfb-run -a -s "-screen 0 1280x1024x24 -nolisten tcp" cmake --workflow --preset "$preset"
 # The random session's count of actions, from the log of the run above.
 grep -h "^random session:" "build/$preset/Testing/Temporary/LastTest.log" || true
