@@ -199,11 +199,8 @@ void FormView::changeEvent(QEvent* event)
 void FormView::closeEvent(QCloseEvent* event)
 {
     event->accept();
-    if (m_closingByManager)
-        return;
-    m_model.Form_Unload();
-    if (!m_manager.quitRequested())
-        m_model.unload();
+    if (!m_closingByManager)
+        m_manager.close(m_model);
 }
 
 } // namespace movesta
