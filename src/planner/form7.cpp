@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "core/catalogue.h"
+#include "core/limits.h"
 #include "core/number_rules.h"
 #include "main_window/form1.h"
 
@@ -205,7 +206,7 @@ void Form7::Form_Load()
     });
     runStep([&] { Label25.setCaption(""); });
     runStep([&] {
-        if (ReadLeadingNumber(Text1.text()) > 800) {
+        if (ReadLeadingNumber(Text1.text()) > kHighestWeight) {
             Text1.setFocus(); // refused while the window is not shown yet; the box turns red all the same
             Text1.setBackColor(kPureRed);
         }
