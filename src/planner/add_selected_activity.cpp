@@ -69,7 +69,7 @@ void Form7::Label16_Change()
 
 void Form7::Label21_Change()
 {
-    // No operation ever sets a target energy, so there is never a share of it to show.
+    // A share is shown only against a target energy; while the target is empty, so is the share.
     if (Label23.caption().empty())
         Label25.setCaption("");
 }
