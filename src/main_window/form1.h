@@ -38,8 +38,8 @@ public:
     // Hidden state that the calculators take over at their loading
     TextBox Text2{*this, "Text2"}; // weight in kilograms, as text
     TextBox Text3{*this, "Text3"}; // default energy to burn, kcal
-    Label Label4{*this, "Label4"}; // "Energy expenditure:", never shown
-    Label Label5{*this, "Label5"}; // "Kcal", never shown
+    Label Label4{*this, "Label4"}; // "Energy expenditure:", hidden with Text3
+    Label Label5{*this, "Label5"}; // "Kcal", hidden with Text3
 
     void Form_Load() override;
     void Form_Unload() override;

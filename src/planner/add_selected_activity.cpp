@@ -1,10 +1,10 @@
 // Adding the chosen activity to the selected-activity list, and the upkeep of the totals row.
 
-#include <cmath>
 #include <string>
 
 #include "core/number_rules.h"
 #include "planner/form7.h"
+#include "planner/totals.h"
 #include "platform/desktop_services.h"
 
 namespace movesta {
@@ -19,7 +19,7 @@ void Form7::AddSelectedActivity()
     // Everything that can fail is read and computed before the first write, so an add either
     // appends a whole row and updates every total, or changes nothing.
     std::string kilojoules, kilocalories, hours, minutes;
-    std::string kilojoulesTotal, kilocaloriesTotal, hoursTotal, minutesTotal;
+    TotalsRow totals;
     try {
         const double rowKilojoules = energyFor(Label2.caption());
         const double rowKilocalories = energyFor(Label3.caption());
@@ -29,14 +29,8 @@ void Form7::AddSelectedActivity()
         kilocalories = FormatWithMask(rowKilocalories, "0.0");
         hours = FormatWithMask(Combo4.text(), "0");
         minutes = FormatWithMask(Combo5.text(), "0");
-        // The energy totals are running sums: the shown total plus the unrounded energy.
-        kilojoulesTotal = FormatWithMask(rowKilojoules + ReadDecimalNumber(Label18.caption()), "0.0");
-        kilocaloriesTotal = FormatWithMask(rowKilocalories + ReadDecimalNumber(Label21.caption()), "0.0");
-        const double newHours = CheckedResult(ReadDecimalNumber(Label24.caption()) + rowHours);
-        const double newMinutes = CheckedResult(rowMinutes + ReadDecimalNumber(Label16.caption()));
-        CheckedResult(newHours + newMinutes / 60); // the carry of the minutes into hours must fit as well
-        hoursTotal = FormatWithMask(newHours, "0");
-        minutesTotal = FormatWithMask(newMinutes, "0");
+        totals = TotalsWithRow({Label18.caption(), Label21.caption(), Label24.caption(), Label16.caption()},
+                               rowKilojoules, rowKilocalories, rowHours, rowMinutes);
     } catch (const NumberError&) {
         desktop().messageBox("Enter the weight, select the type and duration of physical activity!",
                              MessageButtons::Ok, MessageIcon::Critical, "Gre\u0161ka!");
@@ -52,42 +46,30 @@ void Form7::AddSelectedActivity()
     Label29.setCaption(minutes);
     List3.addItem(kilojoules);
     List4.addItem(kilocalories);
-    Label18.setCaption(kilojoulesTotal);
-    Label21.setCaption(kilocaloriesTotal);
-    Label24.setCaption(hoursTotal);
-    Label16.setCaption(minutesTotal); // carries whole hours into Label24
+    Label18.setCaption(totals.kilojoules);
+    Label21.setCaption(totals.kilocalories);
+    Label24.setCaption(totals.hours);
+    Label16.setCaption(totals.minutes); // carries whole hours into Label24
 }
 
 void Form7::Label16_Change()
 {
     // Moves all whole hours at once; the new minutes re-enter this handler, which then finds
     // nothing left to carry. Hour by hour, a pasted enormous duration would exhaust the stack.
+    // A deletion can leave the minutes negative: whole hours are borrowed the same way.
     runStep([&] {
         const double minutes = ReadDecimalNumber(Label16.caption());
-        if (minutes >= 60) {
-            const double rest = std::fmod(minutes, 60);
-            const double carried = (minutes - rest) / 60;
-            Label16.setCaption(NumberToText(rest));
-            Label24.setCaption(NumberToText(ReadDecimalNumber(Label24.caption()) + carried));
-        }
-    });
-    runStep([&] {
-        // A deletion can leave the minutes negative: borrow whole hours.
-        const double minutes = ReadDecimalNumber(Label16.caption());
-        if (minutes < 0) {
-            double rest = std::fmod(minutes, 60);
-            if (rest < 0)
-                rest += 60;
-            const double borrowed = (rest - minutes) / 60;
-            Label16.setCaption(NumberToText(rest));
-            Label24.setCaption(NumberToText(ReadDecimalNumber(Label24.caption()) - borrowed));
+        if (minutes >= 60 || minutes < 0) {
+            const MinutesCarry carry = CarryMinutes(minutes);
+            Label16.setCaption(NumberToText(carry.minutes));
+            Label24.setCaption(NumberToText(ReadDecimalNumber(Label24.caption()) + carry.hours));
         }
     });
 }
 
 void Form7::Label21_Change()
 {
-    // No operation ever sets a target energy, so there is never a share of it to show.
+    // A share is shown only against a target energy; while the target is empty, so is the share.
     if (Label23.caption().empty())
         Label25.setCaption("");
 }

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "core/catalogue.h"
+#include "core/limits.h"
 #include "core/number_rules.h"
 #include "main_window/form1.h"
 
@@ -73,7 +74,7 @@ Form7::Form7(DesktopServices& desktop, const Form1& mainWindow)
     Label12.setCaption("KJ");
     Label15.setCaption("kcal");
 
-    // Selected-activity list, totals and the target row, which nothing ever fills
+    // Selected-activity list, totals and the target row, kept hidden until a target is set
     Label17.setCaption("Selected physical activities:");
     Label22.setCaption("Total:");
     Label24.setToolTip("Sati");
@@ -85,8 +86,8 @@ Form7::Form7(DesktopServices& desktop, const Form1& mainWindow)
     for (Control* hidden : std::initializer_list<Control*>{&Label20, &Label23, &Label26, &Line5})
         hidden->setVisible(false);
 
-    // Buttons, links and the report. The word-processor report was never offered: its label,
-    // picture and menu item stay out of reach, and so does Ctrl+W.
+    // Buttons, links and the report. The report goes to the clipboard only: the word-processor
+    // report's label, picture and menu item are kept hidden, the menu item disabled with Ctrl+W.
     Image5.setToolTip("Dodaj");
     Image4.setToolTip("Exit");
     Image3.setToolTip("Delete Selected");
@@ -99,7 +100,7 @@ Form7::Form7(DesktopServices& desktop, const Form1& mainWindow)
         hidden->setVisible(false);
     spr.setEnabled(false);
 
-    // Handlers last, so that the design texts above raise nothing.
+    // Handlers last, so that the captions and items set above raise nothing.
     Combo1.onClick = [this] { Combo1_Click(); };
     Combo4.onChange = [this] { Combo4_Change(); };
     Combo4.onClick = [this] { Combo4_Click(); };
@@ -205,7 +206,7 @@ void Form7::Form_Load()
     });
     runStep([&] { Label25.setCaption(""); });
     runStep([&] {
-        if (ReadLeadingNumber(Text1.text()) > 800) {
+        if (ReadLeadingNumber(Text1.text()) > kHighestWeight) {
             Text1.setFocus(); // refused while the window is not shown yet; the box turns red all the same
             Text1.setBackColor(kPureRed);
         }

@@ -24,7 +24,7 @@ public:
     ComboBox Combo1{*this, "Combo1"}; // the 478 activity names; its text is the name listed
     ComboBox Combo2{*this, "Combo2"}; // kJ factor texts, hidden
     ComboBox Combo3{*this, "Combo3"}; // kcal factor texts, hidden
-    Label Label1{*this, "Label1"};    // chosen name, hidden (written, never read)
+    Label Label1{*this, "Label1"};    // chosen name, hidden; kept with its factors
     Label Label2{*this, "Label2"};    // kJ factor of the chosen activity, hidden
     Label Label3{*this, "Label3"};    // kcal factor of the chosen activity, hidden
     Label Label5{*this, "Label5"};    // heading of the hidden factor table
@@ -71,9 +71,9 @@ public:
     Label Label16{*this, "Label16"}; // total minutes, 0 to 59
     Label Label18{*this, "Label18"}; // total kJ
     Label Label21{*this, "Label21"}; // total kcal, green on black
-    Label Label25{*this, "Label25"}; // share of the target energy; always empty
+    Label Label25{*this, "Label25"}; // share of the target energy; empty until a target is set
 
-    // Target row, hidden: no operation ever sets a target
+    // Target row, kept for a target energy and hidden until one is set
     Label Label20{*this, "Label20"};  // "Ciljana energetska potoršnja:"
     Label Label23{*this, "Label23"};  // target energy in kcal; empty
     Label Label26{*this, "Label26"};  // "kcal"
@@ -87,14 +87,14 @@ public:
     Picture Image6{*this, "Image6", "logo_small.svg"};      // product logo: the product page
     Label Label34{*this, "Label34"};                        // "Copy to Clipboard" link
     Picture Image7{*this, "Image7", "copy.svg"};            // copy the report
-    Label Label33{*this, "Label33"};                        // word-processor report, never shown
-    Picture Image1{*this, "Image1", "copy.svg"};            // word-processor report, never shown
+    Label Label33{*this, "Label33"};                        // word-processor report, kept hidden
+    Picture Image1{*this, "Image1", "copy.svg"};            // word-processor report, kept hidden
     TextBox Text2{*this, "Text2"};                          // report buffer, off-screen
 
     // Window menu "Menu"
     MenuItem br_p{*this, "br_p", "Delete Selected", "Del"};
     MenuItem br_s{*this, "br_s", "Delete All", "Shift+Del"};
-    MenuItem spr{*this, "spr", "Spremi ispis u Word", "Ctrl+W"}; // never usable
+    MenuItem spr{*this, "spr", "Spremi ispis u Word", "Ctrl+W"}; // kept disabled, Ctrl+W with it
     MenuItem kopi{*this, "kopi", "Copy to Clipboard", "Ctrl+C"};
     MenuItem izl{*this, "izl", "Exit", "Ctrl+I"};
 

@@ -170,7 +170,8 @@ Form7View::Form7View(Form7& model, QtWindowManager& manager)
     QMenu* menu = bar->addMenu(QStringLiteral("Menu"));
     bindMenuItem(model.br_p, menu);
     bindMenuItem(model.br_s, menu);
-    // `spr` is never usable, so it has no place in the menu (and Ctrl+W stays free).
+    // `spr`, the word-processor report, is kept disabled: it has no place in the menu, and
+    // Ctrl+W stays free.
     menu->addSeparator();
     bindMenuItem(model.kopi, menu);
     menu->addSeparator();

@@ -1,32 +1,14 @@
 // Upkeep of the selected-activity list: one row selection shared by the five columns, deleting
 // the selected row or all rows, closing the planner and the product page.
 
-#include <algorithm>
 #include <string>
 
 #include "core/number_rules.h"
 #include "planner/form7.h"
+#include "planner/totals.h"
 #include "platform/desktop_services.h"
 
 namespace movesta {
-
-namespace {
-
-// RoundDecimal takes at most this many decimals; the planner writes one at most.
-constexpr int kMostDecimals = 30;
-
-// total - row, both decimal texts with a few decimals. Rounding the binary difference to the
-// larger number of decimals of the two gives the exact decimal difference: 1000,5 - 1000,4 is
-// 0,1 and not 0,100000000000023, and deleting every row brings the totals back to exactly 0.
-std::string decimalDifference(const std::string& total, const std::string& row)
-{
-    const double minuend = ReadDecimalNumber(total);
-    const double subtrahend = ReadDecimalNumber(row);
-    const int decimals = std::min(std::max(DecimalPlaces(total), DecimalPlaces(row)), kMostDecimals);
-    return NumberToText(RoundDecimal(CheckedResult(minuend - subtrahend), decimals));
-}
-
-} // namespace
 
 int Form7::SelectRow(const ListBox& clicked, std::initializer_list<ListBox*> others)
 {
@@ -80,20 +62,19 @@ void Form7::DeleteSelectedRow()
 {
     // All four differences are computed before the first total is written, so a deletion that
     // fails (no row selected) leaves totals and rows exactly as they were.
-    std::string kilojoules, kilocalories, hours, minutes;
+    TotalsRow totals;
     try {
-        kilojoules = decimalDifference(Label18.caption(), List3.text());
-        kilocalories = decimalDifference(Label21.caption(), List4.text());
-        hours = decimalDifference(Label24.caption(), List2.text());
-        minutes = decimalDifference(Label16.caption(), List5.text());
+        totals =
+            TotalsWithoutRow({Label18.caption(), Label21.caption(), Label24.caption(), Label16.caption()},
+                             {List3.text(), List4.text(), List2.text(), List5.text()});
     } catch (const NumberError& error) {
         desktop().messageBox(error.what(), MessageButtons::Ok, MessageIcon::None, "");
         return;
     }
-    Label18.setCaption(kilojoules);
-    Label21.setCaption(kilocalories);
-    Label24.setCaption(hours);
-    Label16.setCaption(minutes); // negative minutes borrow an hour from Label24
+    Label18.setCaption(totals.kilojoules);
+    Label21.setCaption(totals.kilocalories);
+    Label24.setCaption(totals.hours);
+    Label16.setCaption(totals.minutes); // negative minutes borrow an hour from Label24
     const int row = List1.listIndex();
     List1.removeItem(row);
     List2.removeItem(row);

@@ -4,16 +4,12 @@
 #include <optional>
 #include <string>
 
+#include "core/limits.h"
 #include "core/number_rules.h"
 #include "planner/form7.h"
 #include "platform/desktop_services.h"
 
 namespace movesta {
-
-namespace {
-constexpr double kHighestWeight = 800;
-constexpr std::size_t kWeightCharacters = 3;
-} // namespace
 
 double Form7::energyFor(const std::string& factorText) const
 {

@@ -61,6 +61,13 @@ void WindowManager::unload(Window& window)
     }
 }
 
+void WindowManager::close(Window& window)
+{
+    window.Form_Unload();
+    if (!m_quit)
+        window.unload();
+}
+
 void WindowManager::quit()
 {
     m_quit = true;

@@ -30,6 +30,9 @@ public:
 
     // Closes the window and drops it; its destruction waits until its handlers have returned.
     void unload(Window& window);
+    // The user closed the window's frame: its Form_Unload runs, then the window unloads, unless
+    // that handler ended the program (the start-up window), which takes every window with it.
+    void close(Window& window);
     // The start-up window was closed: every window goes, without running its own handlers.
     void quit();
     bool quitRequested() const { return m_quit; }

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "core/catalogue.h"
+#include "core/limits.h"
 #include "core/number_rules.h"
 #include "main_window/form1.h"
 #include "platform/desktop_services.h"
@@ -11,12 +12,6 @@
 namespace movesta {
 
 namespace {
-
-// The weight box holds at most this many characters, so its largest value is 999.
-constexpr std::size_t kWeightCharacters = 3;
-
-// At load a weight above this turns the box red; a change gives the normal colour only below it.
-constexpr double kWeightLimit = 800;
 
 constexpr Color kNormalWeightBack = Color::system(Color::Kind::ButtonFace);
 
@@ -83,7 +78,7 @@ void Form4::Form_Load()
     Label13.setBackColor(Color::system(Color::Kind::Highlight));
     Label13.setForeColor(kWhite);
 
-    if (ReadLeadingNumber(Text1.text()) > kWeightLimit)
+    if (ReadLeadingNumber(Text1.text()) > kHighestWeight)
         Text1.setBackColor(kPureRed);
     if (Text1.text().empty())
         Text1.setBackColor(kPureRed);
@@ -101,8 +96,10 @@ void Form4::Text1_Change()
     if (CharacterCount(Text1.text()) > kWeightCharacters)
         Text1.setText(LeftCharacters(Text1.text(), kWeightCharacters));
 
+    // A change gives the normal colour back only to a weight below the highest one; a weight
+    // above it turns the box red only when the window loads.
     const double weight = ReadLeadingNumber(Text1.text());
-    if (weight > 0 && weight < kWeightLimit)
+    if (weight > 0 && weight < kHighestWeight)
         Text1.setBackColor(kNormalWeightBack);
 
     if (Text1.text().empty())

@@ -33,7 +33,7 @@ public:
     Label Label5{*this, "Label5"}; // "Physical activity:"
     Label Label6{*this, "Label6"}; // name of the activity last picked
     ListBox List1{*this, "List1"}; // activity names, the list the user picks from
-    ListBox List2{*this, "List2"}; // kJ factors, hidden; follows List1, read by nobody
+    ListBox List2{*this, "List2"}; // kJ factors, hidden; follows List1 (the time comes from kcal)
     ListBox List3{*this, "List3"}; // kcal factors, hidden; follows List1
 
     // Result

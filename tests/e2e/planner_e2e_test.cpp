@@ -339,7 +339,7 @@ TEST_F(PlannerE2E, ColumnsLineUpAndEveryCaptionFitsItsBox)
             EXPECT_LE(metrics.height(), label->contentsRect().height()) << control->name();
         }
     }
-    // Controls that are never shown get no widget at all.
+    // Hidden controls that only hold the window's own state get no widget at all.
     for (const Control* hidden :
          {static_cast<const Control*>(&planner->Combo2), static_cast<const Control*>(&planner->Combo3),
           static_cast<const Control*>(&planner->Label1), static_cast<const Control*>(&planner->Label2),

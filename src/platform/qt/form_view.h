@@ -3,6 +3,12 @@
 // Base of the Qt views: shows a window model's controls in real widgets and feeds what the
 // user does back into the model. Model to widget: only when they differ, with signals blocked,
 // so showing a change never comes back as an edit. Widget to model: only user signals.
+//
+// What every control shares (visibility, enabled, font, colours, tooltip, focus, the window
+// menu's shortcuts) is handled here, in form_view.cpp. What one kind of control adds (its
+// widget, its texts or items, its own keys and mouse, its accessible name) is set once for the
+// kind by its binder: label_binder.cpp, line_binder.cpp, text_box_binder.cpp, combo_binder.cpp,
+// list_binder.cpp, picture_binder.cpp, option_binder.cpp, menu_binder.cpp.
 
 #include <QHash>
 #include <QList>
@@ -74,19 +80,41 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    struct Binding;
-    Binding& addBinding(Control& control, QWidget* widget, std::function<void(Aspect, int)> redraw);
-    QLabel* setUpLabel(QLabel* widget, Label& label, QRect geometry, Qt::Alignment alignment);
-    void applyStyle(QWidget* widget, const Control& control) const;
+    // What a kind of control adds to the common binding; its binder fills it once for the kind.
+    struct Kind {
+        // The kind's own aspects (text, items, selection); the common ones are handled already.
+        std::function<void(Aspect, int)> redraw;
+        // The kind's own keys and mouse on a widget that the view filters; true when consumed.
+        std::function<bool(QEvent&)> event;
+        // After the common font and colours: the kind's own look and accessible name.
+        std::function<void()> restyle;
+        // Drawn with the base and text colours of an input field rather than the window's.
+        bool editable = false;
+    };
+    struct Binding {
+        Control* control = nullptr;
+        QPointer<QWidget> widget;
+        Kind kind;
+        std::vector<QMetaObject::Connection> connections;
+
+        ~Binding() { release(); }
+        void release();
+    };
+
+    Binding& addBinding(Control& control, QWidget* widget, Kind kind);
+    // Shows the label's caption; `kind` brings what a kind of label adds (a link's click).
+    QLabel* setUpLabel(QLabel* widget, Label& label, QRect geometry, Qt::Alignment alignment, Kind kind);
+    // A typed character goes through the box's KeyPress, which may drop it.
+    static std::function<bool(QEvent&)> typedKeys(TextBox& box);
+    void applyStyle(const Binding& binding) const;
     bool menuShortcutMatches(const class QKeyEvent* event) const;
 
     Window& m_model;
     WindowManager& m_manager;
     QWidget* m_client;
     std::vector<std::unique_ptr<Binding>> m_bindings;
-    QHash<const QObject*, Control*> m_controlOf;
+    QHash<const QObject*, Binding*> m_bindingOf;
     QList<QAction*> m_menuActions;
-    QHash<const QObject*, bool> m_linkPressed; // link labels, and whether a press began on them
     bool m_closingByManager = false;
     QCompleter* m_lentCompleter = nullptr; // lent to each combo's line edit while it is set up
 };

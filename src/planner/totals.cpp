@@ -1,0 +1,60 @@
+#include "planner/totals.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "core/number_rules.h"
+
+namespace movesta {
+
+namespace {
+
+// RoundDecimal takes at most this many decimals; the planner writes one at most.
+constexpr int kMostDecimals = 30;
+
+// total - row, both decimal texts with a few decimals. Rounding the binary difference to the
+// larger number of decimals of the two gives the exact decimal difference: 1000,5 - 1000,4 is
+// 0,1 and not 0,100000000000023, and deleting every row brings the totals back to exactly 0.
+std::string decimalDifference(const std::string& total, const std::string& row)
+{
+    const double minuend = ReadDecimalNumber(total);
+    const double subtrahend = ReadDecimalNumber(row);
+    const int decimals = std::min(std::max(DecimalPlaces(total), DecimalPlaces(row)), kMostDecimals);
+    return NumberToText(RoundDecimal(CheckedResult(minuend - subtrahend), decimals));
+}
+
+} // namespace
+
+TotalsRow TotalsWithRow(const TotalsRow& shown, double kilojoules, double kilocalories, double hours,
+                        double minutes)
+{
+    TotalsRow totals;
+    totals.kilojoules = FormatWithMask(kilojoules + ReadDecimalNumber(shown.kilojoules), "0.0");
+    totals.kilocalories = FormatWithMask(kilocalories + ReadDecimalNumber(shown.kilocalories), "0.0");
+    const double newHours = CheckedResult(ReadDecimalNumber(shown.hours) + hours);
+    const double newMinutes = CheckedResult(minutes + ReadDecimalNumber(shown.minutes));
+    CheckedResult(newHours + newMinutes / 60); // the carry of the minutes into hours must fit as well
+    totals.hours = FormatWithMask(newHours, "0");
+    totals.minutes = FormatWithMask(newMinutes, "0");
+    return totals;
+}
+
+TotalsRow TotalsWithoutRow(const TotalsRow& shown, const TotalsRow& row)
+{
+    TotalsRow totals;
+    totals.kilojoules = decimalDifference(shown.kilojoules, row.kilojoules);
+    totals.kilocalories = decimalDifference(shown.kilocalories, row.kilocalories);
+    totals.hours = decimalDifference(shown.hours, row.hours);
+    totals.minutes = decimalDifference(shown.minutes, row.minutes);
+    return totals;
+}
+
+MinutesCarry CarryMinutes(double minutes)
+{
+    double rest = std::fmod(minutes, 60);
+    if (rest < 0)
+        rest += 60;
+    return {rest, (minutes - rest) / 60};
+}
+
+} // namespace movesta

@@ -1,0 +1,121 @@
+// Labels: a caption that the model sets and the user only reads, and the link labels that the
+// user clicks.
+
+#include <QFontMetricsF>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QStyle>
+
+#include <memory>
+
+#include "platform/qt/form_view.h"
+#include "platform/qt/pictures.h"
+#include "platform/qt/qt_text.h"
+
+namespace movesta {
+
+namespace {
+
+// Draws its text in a smaller font when the model's font would not fit the box.
+class ShrinkingLabel : public QLabel {
+public:
+    using QLabel::QLabel;
+
+protected:
+    void paintEvent(QPaintEvent* event) override
+    {
+        const QRectF area = contentsRect().adjusted(margin(), margin(), -margin(), -margin());
+        const int flags = static_cast<int>(alignment()) | (wordWrap() ? Qt::TextWordWrap : 0);
+        QFont font = this->font();
+        if (text().isEmpty() || font.pointSizeF() <= 0 || fits(font, area, flags)) {
+            QLabel::paintEvent(event);
+            return;
+        }
+        constexpr qreal kSmallestPoints = 6.0;
+        while (font.pointSizeF() > kSmallestPoints && !fits(font, area, flags))
+            font.setPointSizeF(qMax(kSmallestPoints, font.pointSizeF() - 0.5));
+        QString shown = text();
+        if (!wordWrap())
+            shown = QFontMetricsF(font).elidedText(shown, Qt::ElideRight, area.width());
+        QPainter painter(this);
+        painter.setFont(font);
+        style()->drawItemText(&painter, area.toRect(), flags, palette(), isEnabled(), shown,
+                              foregroundRole());
+    }
+
+private:
+    bool fits(const QFont& font, const QRectF& area, int flags) const
+    {
+        const QRectF needed = QFontMetricsF(font).boundingRect(area, flags, text());
+        return needed.width() <= area.width() + 0.5 && needed.height() <= area.height() + 0.5;
+    }
+};
+
+} // namespace
+
+QLabel* FormView::bindLabel(Label& label, QRect geometry, Qt::Alignment alignment)
+{
+    return setUpLabel(new QLabel(m_client), label, geometry, alignment, Kind{});
+}
+
+QLabel* FormView::bindShrinkingLabel(Label& label, QRect geometry, Qt::Alignment alignment, bool wordWrap)
+{
+    auto* widget = new ShrinkingLabel(m_client);
+    widget->setWordWrap(wordWrap);
+    return setUpLabel(widget, label, geometry, alignment, Kind{});
+}
+
+QLabel* FormView::setUpLabel(QLabel* widget, Label& label, QRect geometry, Qt::Alignment alignment, Kind kind)
+{
+    widget->setGeometry(geometry);
+    widget->setTextFormat(Qt::PlainText);
+    widget->setAlignment(alignment);
+    widget->setText(toQ(label.caption()));
+    kind.redraw = [widget, &label](Aspect aspect, int) {
+        if (aspect == Aspect::Text)
+            widget->setText(toQ(label.caption()));
+    };
+    addBinding(label, widget, std::move(kind));
+    return widget;
+}
+
+QLabel* FormView::bindLinkLabel(Label& label, QRect geometry, Qt::Alignment alignment)
+{
+    auto* widget = new QLabel(m_client);
+    widget->setCursor(handCursor());
+    widget->installEventFilter(this);
+    Kind kind;
+    // Underlined, in the link colour unless the model gives the label a colour of its own.
+    kind.restyle = [widget, &label] {
+        QFont font = widget->font();
+        font.setUnderline(true);
+        widget->setFont(font);
+        if (label.foreColor().kind == Color::Kind::Default) {
+            QPalette palette = widget->palette();
+            palette.setColor(QPalette::WindowText, palette.color(QPalette::Link));
+            widget->setPalette(palette);
+        }
+    };
+    // A click is a press and a release of the left button on the link.
+    auto pressed = std::make_shared<bool>(false);
+    kind.event = [widget, &label, pressed](QEvent& event) {
+        if (event.type() == QEvent::MouseButtonPress) {
+            *pressed = static_cast<QMouseEvent&>(event).button() == Qt::LeftButton;
+            return true;
+        }
+        if (event.type() == QEvent::MouseButtonRelease) {
+            const auto& mouse = static_cast<QMouseEvent&>(event);
+            const bool wasPressed = *pressed;
+            *pressed = false;
+            if (wasPressed && mouse.button() == Qt::LeftButton &&
+                widget->rect().contains(mouse.position().toPoint()))
+                label.click();
+            return true;
+        }
+        return false;
+    };
+    return setUpLabel(widget, label, geometry, alignment, std::move(kind));
+}
+
+} // namespace movesta

@@ -1,0 +1,21 @@
+#pragma once
+
+// The models keep their texts in UTF-8; the widgets show QStrings.
+
+#include <QString>
+
+#include <string>
+
+namespace movesta {
+
+inline QString toQ(const std::string& text)
+{
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+inline std::string fromQ(const QString& text)
+{
+    return text.toStdString();
+}
+
+} // namespace movesta
