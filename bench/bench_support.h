@@ -1,7 +1,7 @@
 #pragma once
 
-// What the in-process benchmarks of the windows share: a desktop that answers message boxes at
-// once, waiting for a window's first paint, and a main that creates the QApplication.
+// What the in-process benchmarks of the windows share: the recording desktop answering message
+// boxes at once, waiting for a window's first paint, and a main that creates the QApplication.
 
 #include <benchmark/benchmark.h>
 
@@ -16,22 +16,19 @@
 #include <functional>
 #include <string>
 
-#include "platform/qt/qt_desktop_services.h"
+#include "support/fake_desktop.h"
 
 namespace movesta::bench {
 
-// The program's own clipboard; message boxes are answered at once (a real one waits for a click)
-// and counted, since a message in a measured operation means it failed. The browser stays shut.
-class BenchDesktop : public QtDesktopServices {
-public:
-    int messageBox(const std::string&, MessageButtons buttons, MessageIcon, const std::string&) override
+// Message boxes are answered at once (a real one waits for a click) and recorded, since a message
+// in a measured operation means it failed. The browser stays shut.
+struct BenchDesktop : testing::FakeDesktop {
+    BenchDesktop()
     {
-        ++messages;
-        return buttons == MessageButtons::YesNo ? kAnswerYes : kAnswerOk;
+        answerAll([](const testing::MessageCall& call) {
+            return call.buttons == MessageButtons::YesNo ? kAnswerYes : kAnswerOk;
+        });
     }
-    void openAddress(const std::string&) override {}
-
-    int messages = 0;
 };
 
 // Counts the paints of a window.

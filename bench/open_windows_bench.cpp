@@ -7,7 +7,8 @@
 
 #include <memory>
 
-#include "app/register_forms.h"
+#include "app/register_views.h"
+#include "app/register_windows.h"
 #include "bench_support.h"
 #include "core/catalogue.h"
 #include "main_window/form1.h"
@@ -21,7 +22,8 @@ void openCalculator(benchmark::State& state, const char* id)
 {
     BenchDesktop desktop;
     QtWindowManager windows;
-    RegisterForms(windows, desktop);
+    RegisterWindows(windows, desktop);
+    RegisterViews(windows);
     Window* main = windows.show(kMainWindowId);
     PaintCounter mainPaints(windows.viewOf(*main));
     WaitUntilPainted(windows.viewOf(*main), mainPaints);
@@ -41,7 +43,7 @@ void openCalculator(benchmark::State& state, const char* id)
         windows.destroyUnloaded();
         Settle();
     }
-    if (desktop.messages != 0)
+    if (!desktop.messages.empty())
         state.SkipWithError("a message box was shown");
 }
 

@@ -10,7 +10,8 @@
 #include <random>
 #include <utility>
 
-#include "app/register_forms.h"
+#include "app/register_views.h"
+#include "app/register_windows.h"
 #include "bench_support.h"
 #include "main_window/form1.h"
 #include "planner/form7.h"
@@ -28,7 +29,8 @@ class PlannerSession {
 public:
     PlannerSession()
     {
-        RegisterForms(m_windows, m_desktop);
+        RegisterWindows(m_windows, m_desktop);
+        RegisterViews(m_windows);
         auto* main = static_cast<Form1*>(m_windows.show(kMainWindowId));
         const PaintCounter paints(m_windows.viewOf(*main));
         WaitUntilPainted(m_windows.viewOf(*main), paints);
@@ -37,7 +39,7 @@ public:
     }
 
     Form7& planner() const { return *m_planner; }
-    int messages() const { return m_desktop.messages; }
+    int messages() const { return static_cast<int>(m_desktop.messages.size()); }
 
     // A freshly loaded planner, shown and painted, with the activity and duration chosen.
     void reopen()

@@ -18,11 +18,7 @@
 #include <vector>
 
 #include "core/catalogue.h"
-#include "main_window/form1.h"
-#include "planner/form7.h"
-#include "platform/window_manager.h"
-#include "support/fake_desktop.h"
-#include "time_to_burn/form4.h"
+#include "support/headless_program.h"
 
 namespace movesta {
 namespace {
@@ -275,20 +271,7 @@ TEST(ProductPage, EscapedTextReadsBackExactly)
     EXPECT_EQ(page.find("<beta>"), std::string::npos);
 }
 
-// The whole program's models with the desktop faked, the main window loaded with a weight.
-struct Session {
-    testing::FakeDesktop desktop;
-    WindowManager windows;
-    Form1* main = nullptr;
-
-    Session()
-    {
-        windows.registerForm(kMainWindowId, [this] { return std::make_unique<Form1>(desktop, windows); });
-        windows.registerForm(kPlannerId, [this] { return std::make_unique<Form7>(desktop, *main); });
-        windows.registerForm(kTimeToBurnId, [this] { return std::make_unique<Form4>(desktop, *main); });
-        main = static_cast<Form1*>(windows.show(kMainWindowId));
-    }
-};
+using Session = testing::HeadlessProgram;
 
 int IndexOf(const std::vector<std::string>& items, std::string_view text)
 {
@@ -304,7 +287,7 @@ TEST(ProductPage, WorkedExamplesAreWhatTheProgramShows)
         ASSERT_EQ(row.size(), 6u);
         SCOPED_TRACE(row[1]);
         Session session;
-        session.main->Text1.setText(row[0]);
+        session.main.Text1.setText(row[0]);
         auto* form = static_cast<Form7*>(session.windows.show(kPlannerId));
         ASSERT_NE(form, nullptr);
         const int activity = IndexOf(form->Combo1.items(), row[1]);
@@ -326,7 +309,7 @@ TEST(ProductPage, WorkedExamplesAreWhatTheProgramShows)
         ASSERT_EQ(row.size(), 4u);
         SCOPED_TRACE(row[2]);
         Session session;
-        session.main->Text1.setText(row[0]);
+        session.main.Text1.setText(row[0]);
         auto* form = static_cast<Form4*>(session.windows.show(kTimeToBurnId));
         ASSERT_NE(form, nullptr);
         form->Text2.setText(row[1]);
@@ -341,16 +324,16 @@ TEST(ProductPage, WorkedExamplesAreWhatTheProgramShows)
     for (const std::vector<std::string>& row : pounds) {
         ASSERT_EQ(row.size(), 2u);
         Session session;
-        session.main->Option2.select();
-        session.main->Text1.setText(row[0]);
-        EXPECT_EQ(session.main->Text2.text(), row[1]) << row[0] << " lb";
+        session.main.Option2.select();
+        session.main.Text1.setText(row[0]);
+        EXPECT_EQ(session.main.Text2.text(), row[1]) << row[0] << " lb";
     }
 }
 
 TEST(ProductPage, ShortcutsAreThoseOfThePlannersMenu)
 {
     Session session;
-    session.main->Text1.setText("70");
+    session.main.Text1.setText("70");
     auto* form = static_cast<Form7*>(session.windows.show(kPlannerId));
     ASSERT_NE(form, nullptr);
     std::set<std::pair<std::string, std::string>> usable;

@@ -4,6 +4,8 @@
 
 #include <cstdlib>
 
+#include "support/snapshot.h"
+
 // Real widgets need one QApplication; the tests force the offscreen platform unless a
 // display was chosen on purpose (the Xvfb checks).
 int main(int argc, char** argv)
@@ -12,6 +14,7 @@ int main(int argc, char** argv)
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false);
+    movesta::testing::ReportFakeFailuresToGTest();
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }
