@@ -292,6 +292,17 @@ inline std::string CheckWeightCut(std::string_view pasted, const TextBox& box)
     return {};
 }
 
+// Typing the data key by key into a weight box lets only digits in, never more than three.
+inline std::string CheckTypedWeight(TextBox& box, std::string_view data)
+{
+    testing::Type(box, data);
+    const std::string& typed = box.text();
+    if (CharacterCount(typed) > 3 || typed.find_first_not_of("0123456789") != std::string::npos) {
+        return "typing left \"" + Shown(typed) + "\" in the weight box";
+    }
+    return {};
+}
+
 // The time-to-burn weight box: typed, only digits get in, never more than three; pasted, any
 // text is cut to three characters; no message ever; red when empty, the normal colour for a
 // weight above 0 and below 800, otherwise the colour it had; nothing else of the window moves.
@@ -302,12 +313,9 @@ inline std::string CheckTimeToBurnWeightBox(std::string_view data)
     Form4& form = program.openTimeToBurn("");
     const std::string where = "time to burn, input \"" + Shown(data) + "\": ";
 
-    testing::Type(form.Text1, data);
-    const std::string& typed = form.Text1.text();
-    if (CharacterCount(typed) > 3 || typed.find_first_not_of("0123456789") != std::string::npos) {
-        return where + "typing left \"" + Shown(typed) + "\" in the weight box";
+    if (std::string failure = CheckTypedWeight(form.Text1, data); !failure.empty()) {
+        return where + failure;
     }
-
     const Color before = form.Text1.backColor();
     form.Text1.setText(std::string(data));
     if (std::string failure = CheckWeightCut(data, form.Text1); !failure.empty()) {
@@ -340,12 +348,10 @@ inline std::string CheckPlannerWeightBox(std::string_view data)
     Form7& form = program.openPlanner("");
     const std::string where = "planner, input \"" + Shown(data) + "\": ";
 
-    testing::Type(form.Text1, data);
-    const std::string typed = form.Text1.text();
-    if (CharacterCount(typed) > 3 || typed.find_first_not_of("0123456789") != std::string::npos) {
-        return where + "typing left \"" + Shown(typed) + "\" in the weight box";
+    if (std::string failure = CheckTypedWeight(form.Text1, data); !failure.empty()) {
+        return where + failure;
     }
-
+    const std::string typed = form.Text1.text();
     const bool wasRed = form.Text1.backColor() == kPureRed;
     const std::size_t messagesBefore = program.desktop.messages.size();
     form.Text1.setText(std::string(data));

@@ -4,7 +4,6 @@
 #include <QEvent>
 #include <QTimer>
 
-#include "app/register_views.h"
 #include "app/register_windows.h"
 #include "main_window/form1.h"
 #include "platform/qt/form_view.h"

@@ -1,4 +1,4 @@
-#include "app/register_views.h"
+#include "app/register_windows.h"
 
 #include "main_window/form1.h"
 #include "main_window/form1_view.h"

@@ -287,9 +287,7 @@ TEST(ProductPage, WorkedExamplesAreWhatTheProgramShows)
         ASSERT_EQ(row.size(), 6u);
         SCOPED_TRACE(row[1]);
         Session session;
-        session.main.Text1.setText(row[0]);
-        auto* form = static_cast<Form7*>(session.windows.show(kPlannerId));
-        ASSERT_NE(form, nullptr);
+        Form7* form = &session.openPlanner(row[0]);
         const int activity = IndexOf(form->Combo1.items(), row[1]);
         ASSERT_GE(activity, 0);
         const int hours = IndexOf(form->Combo4.items(), row[2]);
@@ -309,9 +307,7 @@ TEST(ProductPage, WorkedExamplesAreWhatTheProgramShows)
         ASSERT_EQ(row.size(), 4u);
         SCOPED_TRACE(row[2]);
         Session session;
-        session.main.Text1.setText(row[0]);
-        auto* form = static_cast<Form4*>(session.windows.show(kTimeToBurnId));
-        ASSERT_NE(form, nullptr);
+        Form4* form = &session.openTimeToBurn(row[0]);
         form->Text2.setText(row[1]);
         const int activity = IndexOf(form->List1.items(), row[2]);
         ASSERT_GE(activity, 0);
@@ -333,9 +329,7 @@ TEST(ProductPage, WorkedExamplesAreWhatTheProgramShows)
 TEST(ProductPage, ShortcutsAreThoseOfThePlannersMenu)
 {
     Session session;
-    session.main.Text1.setText("70");
-    auto* form = static_cast<Form7*>(session.windows.show(kPlannerId));
-    ASSERT_NE(form, nullptr);
+    Form7* form = &session.openPlanner("70");
     std::set<std::pair<std::string, std::string>> usable;
     for (const MenuItem* item : {&form->br_p, &form->br_s, &form->spr, &form->kopi, &form->izl})
         if (item->visible() && item->enabled())

@@ -6,7 +6,6 @@
 
 #include <memory>
 
-#include "app/register_views.h"
 #include "app/register_windows.h"
 #include "main_window/form1.h"
 #include "platform/qt/form_view.h"

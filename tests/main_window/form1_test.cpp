@@ -11,7 +11,7 @@ struct MainWindow : ::testing::Test, testing::HeadlessProgram {};
 // Metric, weight box empty, kilograms "0" and energy "200", the banner's tooltip its address.
 TEST_F(MainWindow, StartsMetricWithWeightZeroAndEnergy200)
 {
-    EXPECT_TRUE(testing::MatchesSnapshot(main, "form1_loaded"));
+    EXPECT_EQ(testing::Snapshot(main), testing::CommittedSnapshot("form1_loaded", main));
 }
 
 TEST_F(MainWindow, KilogramsAndPounds)

@@ -318,7 +318,7 @@ TEST_F(TimeToBurn, LoadingCopiesTheMainWindowValuesOnceAndReopeningStartsAfresh)
 TEST_F(TimeToBurn, WindowAsLoaded)
 {
     Form4& form = open("70");
-    EXPECT_TRUE(testing::MatchesSnapshot(form, "form4_loaded"));
+    EXPECT_EQ(testing::Snapshot(form), testing::CommittedSnapshot("form4_loaded", form));
 
     form.Image1.click();
     ASSERT_EQ(desktop.opened.size(), 1u);

@@ -11,7 +11,6 @@
 #include <memory>
 #include <string>
 
-#include "app/register_views.h"
 #include "app/register_windows.h"
 #include "main_window/form1.h"
 #include "planner/form7.h"
