@@ -1,7 +1,7 @@
 #pragma once
 
-// What the in-process benchmarks of the windows share: a desktop that answers message boxes at
-// once, waiting for a window's first paint, and a main that creates the QApplication.
+// What the in-process benchmarks of the windows share: the program with the recording desktop,
+// waiting for a window's first paint, and a main that creates the QApplication.
 
 #include <benchmark/benchmark.h>
 
@@ -16,23 +16,13 @@
 #include <functional>
 #include <string>
 
-#include "platform/qt/qt_desktop_services.h"
+#include "app/register_windows.h"
+#include "main_window/form1.h"
+#include "platform/qt/form_view.h"
+#include "platform/qt/qt_window_manager.h"
+#include "support/fake_desktop.h"
 
 namespace movesta::bench {
-
-// The program's own clipboard; message boxes are answered at once (a real one waits for a click)
-// and counted, since a message in a measured operation means it failed. The browser stays shut.
-class BenchDesktop : public QtDesktopServices {
-public:
-    int messageBox(const std::string&, MessageButtons buttons, MessageIcon, const std::string&) override
-    {
-        ++messages;
-        return buttons == MessageButtons::YesNo ? kAnswerYes : kAnswerOk;
-    }
-    void openAddress(const std::string&) override {}
-
-    int messages = 0;
-};
 
 // Counts the paints of a window.
 class PaintCounter : public QObject {
@@ -61,6 +51,31 @@ inline bool WaitUntilPainted(QWidget* window, const PaintCounter& counter)
     }
     return true;
 }
+
+// Shows the window and runs the event loop until it is painted; nullptr when it never is.
+inline Window* ShowPainted(QtWindowManager& windows, const char* id)
+{
+    Window* window = windows.show(id);
+    const PaintCounter paints(windows.viewOf(*window));
+    return WaitUntilPainted(windows.viewOf(*window), paints) ? window : nullptr;
+}
+
+// The program on real widgets with its main window painted. Message boxes are answered at once
+// (a real one waits for a click) and recorded, since a message in a measured operation means it
+// failed; the clipboard and the browser are the recording fake's.
+struct BenchProgram {
+    BenchProgram()
+    {
+        desktop.answerAll([](const testing::MessageCall& call) {
+            return call.buttons == MessageButtons::YesNo ? kAnswerYes : kAnswerOk;
+        });
+        RegisterWindows(windows, desktop);
+        RegisterViews(windows);
+        ShowPainted(windows, kMainWindowId);
+    }
+    testing::FakeDesktop desktop;
+    QtWindowManager windows;
+};
 
 // Lets the event loop finish what it has queued: deferred deletions, layouts, repaints.
 inline void Settle()

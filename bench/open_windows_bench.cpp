@@ -7,25 +7,16 @@
 
 #include <memory>
 
-#include "app/register_forms.h"
 #include "bench_support.h"
 #include "core/catalogue.h"
-#include "main_window/form1.h"
-#include "platform/qt/form_view.h"
-#include "platform/qt/qt_window_manager.h"
 
 namespace movesta::bench {
 namespace {
 
 void openCalculator(benchmark::State& state, const char* id)
 {
-    BenchDesktop desktop;
-    QtWindowManager windows;
-    RegisterForms(windows, desktop);
-    Window* main = windows.show(kMainWindowId);
-    PaintCounter mainPaints(windows.viewOf(*main));
-    WaitUntilPainted(windows.viewOf(*main), mainPaints);
-
+    BenchProgram program;
+    QtWindowManager& windows = program.windows;
     for (auto _ : state) {
         const auto start = Clock::now();
         Window* window = windows.show(id);
@@ -41,7 +32,7 @@ void openCalculator(benchmark::State& state, const char* id)
         windows.destroyUnloaded();
         Settle();
     }
-    if (desktop.messages != 0)
+    if (!program.desktop.messages.empty())
         state.SkipWithError("a message box was shown");
 }
 

@@ -10,12 +10,8 @@
 #include <random>
 #include <utility>
 
-#include "app/register_forms.h"
 #include "bench_support.h"
-#include "main_window/form1.h"
 #include "planner/form7.h"
-#include "platform/qt/form_view.h"
-#include "platform/qt/qt_window_manager.h"
 
 namespace movesta::bench {
 namespace {
@@ -28,22 +24,18 @@ class PlannerSession {
 public:
     PlannerSession()
     {
-        RegisterForms(m_windows, m_desktop);
-        auto* main = static_cast<Form1*>(m_windows.show(kMainWindowId));
-        const PaintCounter paints(m_windows.viewOf(*main));
-        WaitUntilPainted(m_windows.viewOf(*main), paints);
-        main->Text1.setText("70");
+        static_cast<Form1&>(*m_program.windows.find(kMainWindowId)).Text1.setText("70");
         open();
     }
 
     Form7& planner() const { return *m_planner; }
-    int messages() const { return m_desktop.messages; }
+    int messages() const { return static_cast<int>(m_program.desktop.messages.size()); }
 
     // A freshly loaded planner, shown and painted, with the activity and duration chosen.
     void reopen()
     {
         m_planner->unload();
-        m_windows.destroyUnloaded();
+        m_program.windows.destroyUnloaded();
         Settle();
         open();
     }
@@ -61,17 +53,14 @@ public:
 private:
     void open()
     {
-        m_planner = static_cast<Form7*>(m_windows.show(kPlannerId));
-        const PaintCounter paints(m_windows.viewOf(*m_planner));
-        WaitUntilPainted(m_windows.viewOf(*m_planner), paints);
+        m_planner = static_cast<Form7*>(ShowPainted(m_program.windows, kPlannerId));
         m_planner->Combo1.choose(0);
         m_planner->Combo4.choose(1);
         m_planner->Combo5.choose(6);
         Settle();
     }
 
-    BenchDesktop m_desktop;
-    QtWindowManager m_windows;
+    BenchProgram m_program;
     Form7* m_planner = nullptr;
 };
 

@@ -16,12 +16,8 @@
 #include <string_view>
 
 #include "core/number_rules.h"
-#include "main_window/form1.h"
-#include "planner/form7.h"
 #include "platform/controls.h"
-#include "platform/desktop_services.h"
-#include "platform/window_manager.h"
-#include "time_to_burn/form4.h"
+#include "support/headless_program.h"
 
 namespace movesta::fuzz {
 
@@ -286,22 +282,6 @@ inline std::string CheckDigitKeyFilterOnBytes(std::string_view data)
     return {};
 }
 
-// Desktop of the headless windows below: every message box is answered OK and counted.
-class CountingDesktop : public DesktopServices {
-public:
-    int messageBox(const std::string&, MessageButtons, MessageIcon, const std::string&) override
-    {
-        ++messages;
-        return kAnswerOk;
-    }
-    void clearClipboard() override {}
-    void setClipboardText(const std::string&) override {}
-    void openAddress(const std::string&) override {}
-    std::string productPageAddress() const override { return "https://movesta.example/"; }
-
-    int messages = 0;
-};
-
 // A weight box after a text was typed or pasted into it holds the first three characters of it.
 inline std::string CheckWeightCut(std::string_view pasted, const TextBox& box)
 {
@@ -312,20 +292,15 @@ inline std::string CheckWeightCut(std::string_view pasted, const TextBox& box)
     return {};
 }
 
-// Typing the bytes of the data one by one into a box: each passes its KeyPress first; a digit
-// that passes is inserted, Backspace (8) removes the last character, other keys insert nothing.
-inline void TypeInto(TextBox& box, std::string_view data)
+// Typing the data key by key into a weight box lets only digits in, never more than three.
+inline std::string CheckTypedWeight(TextBox& box, std::string_view data)
 {
-    for (const char c : data) {
-        const int code = box.keyPress(static_cast<unsigned char>(c));
-        if (code >= '0' && code <= '9') {
-            box.setText(box.text() + static_cast<char>(code));
-        } else if (code == 8 && !box.text().empty()) {
-            box.setText(LeftCharacters(box.text(), CharacterCount(box.text()) - 1));
-        } else if (code != 0 && code > 26) {
-            box.setText(box.text() + static_cast<char>(code)); // the filter let a non-digit through
-        }
+    testing::Type(box, data);
+    const std::string& typed = box.text();
+    if (CharacterCount(typed) > 3 || typed.find_first_not_of("0123456789") != std::string::npos) {
+        return "typing left \"" + Shown(typed) + "\" in the weight box";
     }
+    return {};
 }
 
 // The time-to-burn weight box: typed, only digits get in, never more than three; pasted, any
@@ -333,20 +308,14 @@ inline void TypeInto(TextBox& box, std::string_view data)
 // weight above 0 and below 800, otherwise the colour it had; nothing else of the window moves.
 inline std::string CheckTimeToBurnWeightBox(std::string_view data)
 {
-    CountingDesktop desktop;
-    WindowManager windows;
-    Form1 main(desktop, windows);
-    main.Form_Load();
-    Form4 form(desktop, main);
-    form.Form_Load();
+    testing::HeadlessProgram program;
+    program.desktop.answerAllOk();
+    Form4& form = program.openTimeToBurn("");
     const std::string where = "time to burn, input \"" + Shown(data) + "\": ";
 
-    TypeInto(form.Text1, data);
-    const std::string& typed = form.Text1.text();
-    if (CharacterCount(typed) > 3 || typed.find_first_not_of("0123456789") != std::string::npos) {
-        return where + "typing left \"" + Shown(typed) + "\" in the weight box";
+    if (std::string failure = CheckTypedWeight(form.Text1, data); !failure.empty()) {
+        return where + failure;
     }
-
     const Color before = form.Text1.backColor();
     form.Text1.setText(std::string(data));
     if (std::string failure = CheckWeightCut(data, form.Text1); !failure.empty()) {
@@ -360,7 +329,7 @@ inline std::string CheckTimeToBurnWeightBox(std::string_view data)
     if (form.Text1.backColor() != expected) {
         return where + "wrong background of the weight box holding \"" + Shown(weight) + "\"";
     }
-    if (desktop.messages != 0) {
+    if (!program.desktop.messages.empty()) {
         return where + "a message box was shown";
     }
     if (form.List1.listIndex() != -1 || !form.Label13.caption().empty() || form.Text2.text() != "200") {
@@ -374,22 +343,17 @@ inline std::string CheckTimeToBurnWeightBox(std::string_view data)
 // the box red, for good; the list and the totals never move.
 inline std::string CheckPlannerWeightBox(std::string_view data)
 {
-    CountingDesktop desktop;
-    WindowManager windows;
-    Form1 main(desktop, windows);
-    main.Form_Load();
-    Form7 form(desktop, main);
-    form.Form_Load();
+    testing::HeadlessProgram program;
+    program.desktop.answerAllOk();
+    Form7& form = program.openPlanner("");
     const std::string where = "planner, input \"" + Shown(data) + "\": ";
 
-    TypeInto(form.Text1, data);
-    const std::string typed = form.Text1.text();
-    if (CharacterCount(typed) > 3 || typed.find_first_not_of("0123456789") != std::string::npos) {
-        return where + "typing left \"" + Shown(typed) + "\" in the weight box";
+    if (std::string failure = CheckTypedWeight(form.Text1, data); !failure.empty()) {
+        return where + failure;
     }
-
+    const std::string typed = form.Text1.text();
     const bool wasRed = form.Text1.backColor() == kPureRed;
-    const int messagesBefore = desktop.messages;
+    const std::size_t messagesBefore = program.desktop.messages.size();
     form.Text1.setText(std::string(data));
     if (std::string failure = CheckWeightCut(data, form.Text1); !failure.empty()) {
         return where + failure;
@@ -400,7 +364,7 @@ inline std::string CheckPlannerWeightBox(std::string_view data)
         rejected = rejected && ReadDecimalNumber(weight) > 800;
     } catch (const ConversionError&) {
     }
-    const int shown = desktop.messages - messagesBefore;
+    const int shown = static_cast<int>(program.desktop.messages.size() - messagesBefore);
     const int expectedMessages = rejected && std::string_view(typed) != data ? 1 : 0;
     if (shown != expectedMessages) {
         return where + std::to_string(shown) + " weight messages for \"" + Shown(weight) + "\", expected " +

@@ -4,7 +4,7 @@
 #include <QEvent>
 #include <QTimer>
 
-#include "app/register_forms.h"
+#include "app/register_windows.h"
 #include "main_window/form1.h"
 #include "platform/qt/form_view.h"
 #include "platform/qt/qt_desktop_services.h"
@@ -51,7 +51,8 @@ int RunMovesta(int& argc, char** argv, const std::function<void()>& afterFirstPa
 
     QtDesktopServices desktop;
     QtWindowManager windows;
-    RegisterForms(windows, desktop);
+    RegisterWindows(windows, desktop);
+    RegisterViews(windows);
     Window* main = windows.show(kMainWindowId);
     std::unique_ptr<FirstPaintWatcher> watcher;
     if (afterFirstPaint && main)

@@ -66,7 +66,7 @@ TEST(FuzzCorpus, WrittenNumberCheckKnowsTheNotation)
 // A weight box without the three-character rule is what the weight check must catch.
 TEST(FuzzCorpus, WeightCutCheckCatchesABoxThatKeepsTheWholeText)
 {
-    fuzz::CountingDesktop desktop;
+    testing::FakeDesktop desktop;
     Window window(desktop, "plain");
     TextBox box(window, "Text1");
     for (const char* pasted : {"12345", "9999", "\xc3\xa9\xc3\xa9\xc3\xa9\xc3\xa9"}) {

@@ -18,11 +18,7 @@
 #include <vector>
 
 #include "core/catalogue.h"
-#include "main_window/form1.h"
-#include "planner/form7.h"
-#include "platform/window_manager.h"
-#include "support/fake_desktop.h"
-#include "time_to_burn/form4.h"
+#include "support/headless_program.h"
 
 namespace movesta {
 namespace {
@@ -275,20 +271,7 @@ TEST(ProductPage, EscapedTextReadsBackExactly)
     EXPECT_EQ(page.find("<beta>"), std::string::npos);
 }
 
-// The whole program's models with the desktop faked, the main window loaded with a weight.
-struct Session {
-    testing::FakeDesktop desktop;
-    WindowManager windows;
-    Form1* main = nullptr;
-
-    Session()
-    {
-        windows.registerForm(kMainWindowId, [this] { return std::make_unique<Form1>(desktop, windows); });
-        windows.registerForm(kPlannerId, [this] { return std::make_unique<Form7>(desktop, *main); });
-        windows.registerForm(kTimeToBurnId, [this] { return std::make_unique<Form4>(desktop, *main); });
-        main = static_cast<Form1*>(windows.show(kMainWindowId));
-    }
-};
+using Session = testing::HeadlessProgram;
 
 int IndexOf(const std::vector<std::string>& items, std::string_view text)
 {
@@ -304,9 +287,7 @@ TEST(ProductPage, WorkedExamplesAreWhatTheProgramShows)
         ASSERT_EQ(row.size(), 6u);
         SCOPED_TRACE(row[1]);
         Session session;
-        session.main->Text1.setText(row[0]);
-        auto* form = static_cast<Form7*>(session.windows.show(kPlannerId));
-        ASSERT_NE(form, nullptr);
+        Form7* form = &session.openPlanner(row[0]);
         const int activity = IndexOf(form->Combo1.items(), row[1]);
         ASSERT_GE(activity, 0);
         const int hours = IndexOf(form->Combo4.items(), row[2]);
@@ -326,9 +307,7 @@ TEST(ProductPage, WorkedExamplesAreWhatTheProgramShows)
         ASSERT_EQ(row.size(), 4u);
         SCOPED_TRACE(row[2]);
         Session session;
-        session.main->Text1.setText(row[0]);
-        auto* form = static_cast<Form4*>(session.windows.show(kTimeToBurnId));
-        ASSERT_NE(form, nullptr);
+        Form4* form = &session.openTimeToBurn(row[0]);
         form->Text2.setText(row[1]);
         const int activity = IndexOf(form->List1.items(), row[2]);
         ASSERT_GE(activity, 0);
@@ -341,18 +320,16 @@ TEST(ProductPage, WorkedExamplesAreWhatTheProgramShows)
     for (const std::vector<std::string>& row : pounds) {
         ASSERT_EQ(row.size(), 2u);
         Session session;
-        session.main->Option2.select();
-        session.main->Text1.setText(row[0]);
-        EXPECT_EQ(session.main->Text2.text(), row[1]) << row[0] << " lb";
+        session.main.Option2.select();
+        session.main.Text1.setText(row[0]);
+        EXPECT_EQ(session.main.Text2.text(), row[1]) << row[0] << " lb";
     }
 }
 
 TEST(ProductPage, ShortcutsAreThoseOfThePlannersMenu)
 {
     Session session;
-    session.main->Text1.setText("70");
-    auto* form = static_cast<Form7*>(session.windows.show(kPlannerId));
-    ASSERT_NE(form, nullptr);
+    Form7* form = &session.openPlanner("70");
     std::set<std::pair<std::string, std::string>> usable;
     for (const MenuItem* item : {&form->br_p, &form->br_s, &form->spr, &form->kopi, &form->izl})
         if (item->visible() && item->enabled())

@@ -6,7 +6,7 @@
 
 #include <memory>
 
-#include "app/register_forms.h"
+#include "app/register_windows.h"
 #include "main_window/form1.h"
 #include "platform/qt/form_view.h"
 #include "platform/qt/qt_window_manager.h"
@@ -22,7 +22,8 @@ struct App {
 
     App()
     {
-        RegisterForms(*windows, desktop);
+        RegisterWindows(*windows, desktop);
+        RegisterViews(*windows);
         form1 = static_cast<Form1*>(windows->show(kMainWindowId));
         activate(*form1);
     }

@@ -6,15 +6,10 @@
 #include <gtest/gtest.h>
 
 #include <array>
-#include <memory>
 #include <string>
-#include <string_view>
 #include <vector>
 
-#include "main_window/form1.h"
-#include "planner/form7.h"
-#include "platform/window_manager.h"
-#include "support/fake_desktop.h"
+#include "support/headless_program.h"
 
 namespace movesta::testing {
 
@@ -50,38 +45,10 @@ inline std::array<int, 5> selectionOf(const Form7& p)
             p.List4.listIndex()};
 }
 
-// Types each character as a key press; the box's key filter may drop it.
-inline void type(TextBox& box, std::string_view keys)
-{
-    for (const char key : keys) {
-        const int code = box.keyPress(static_cast<unsigned char>(key));
-        if (code != 0)
-            box.setText(box.text() + static_cast<char>(code));
-    }
-}
-
-class PlannerSession : public ::testing::Test {
+class PlannerSession : public ::testing::Test, public HeadlessProgram {
 protected:
-    FakeDesktop desktop;
-    WindowManager windows;
-    Form1* mainWindow = nullptr;
-
-    void SetUp() override
-    {
-        windows.registerForm(kMainWindowId, [this] { return std::make_unique<Form1>(desktop, windows); });
-        windows.registerForm(kPlannerId, [this] {
-            return std::make_unique<Form7>(desktop, static_cast<Form1&>(*windows.find(kMainWindowId)));
-        });
-        mainWindow = static_cast<Form1*>(windows.show(kMainWindowId));
-    }
-
     // Types the weight into the main window and opens the planner from it.
-    Form7& open(const std::string& weight = "70")
-    {
-        mainWindow->Text1.setText(weight);
-        mainWindow->Image1.click();
-        return static_cast<Form7&>(*windows.find(kPlannerId));
-    }
+    Form7& open(const std::string& weight = "70") { return openPlanner(weight); }
 
     // Closes the planner as its Exit command does, and lets the event loop drop it.
     void close(Form7& p)

@@ -1,3 +1,4 @@
+#include <gtest/gtest-spi.h>
 #include <gtest/gtest.h>
 
 #include <string>
@@ -215,6 +216,24 @@ TEST(WindowManager, LoadsOnceShowsAfterLoadingAndUnloadsSafelyFromAHandler)
     Window* again = windows.show("W");
     EXPECT_NE(again, nullptr);
     EXPECT_EQ(static_cast<Counting*>(again)->Text1.text(), ""); // afresh
+}
+
+// The recording desktop fails the test on a message box nobody expected and on an answer nobody used.
+TEST(FakeDesktop, FailsOnAnUnexpectedMessageAndOnAnUnusedAnswer)
+{
+    EXPECT_NONFATAL_FAILURE(
+        {
+            testing::FakeDesktop desktop;
+            EXPECT_EQ(desktop.messageBox("Delete all?", MessageButtons::YesNo, MessageIcon::None, ""),
+                      kAnswerNo);
+        },
+        "unexpected message box: \"Delete all?\" (Movesta)");
+    EXPECT_NONFATAL_FAILURE(
+        {
+            testing::FakeDesktop desktop;
+            desktop.expectMessage(kAnswerYes);
+        },
+        "1 scripted message answer(s) never used");
 }
 
 } // namespace

@@ -9,11 +9,7 @@
 
 #include "core/catalogue.h"
 #include "core/number_rules.h"
-#include "main_window/form1.h"
-#include "planner/form7.h"
-#include "platform/window_manager.h"
-#include "support/fake_desktop.h"
-#include "time_to_burn/form4.h"
+#include "support/headless_program.h"
 
 namespace movesta {
 namespace {
@@ -25,16 +21,11 @@ public:
     explicit Session(unsigned seed)
         : m_random(seed)
     {
-        m_desktop.answerAll([this](const testing::MessageCall& call) {
+        m_program.desktop.answerAll([this](const testing::MessageCall& call) {
             if (call.buttons == MessageButtons::YesNo)
                 return pick(2) == 0 ? kAnswerYes : kAnswerNo;
             return kAnswerOk;
         });
-        m_windows.registerForm(kMainWindowId,
-                               [this] { return std::make_unique<Form1>(m_desktop, m_windows); });
-        m_windows.registerForm(kPlannerId, [this] { return std::make_unique<Form7>(m_desktop, main()); });
-        m_windows.registerForm(kTimeToBurnId, [this] { return std::make_unique<Form4>(m_desktop, main()); });
-        m_windows.show(kMainWindowId);
     }
 
     void step()
@@ -57,16 +48,16 @@ public:
                 main().Image3.click();
             break;
         }
-        m_windows.destroyUnloaded();
+        m_program.windows.destroyUnloaded();
         check();
     }
 
 private:
     int pick(int n) { return std::uniform_int_distribution<int>(0, n - 1)(m_random); }
 
-    Form1& main() { return static_cast<Form1&>(*m_windows.find(kMainWindowId)); }
-    Form7* findPlanner() { return static_cast<Form7*>(m_windows.find(kPlannerId)); }
-    Form4* findTimeToBurn() { return static_cast<Form4*>(m_windows.find(kTimeToBurnId)); }
+    Form1& main() { return m_program.main; }
+    Form7* findPlanner() { return m_program.planner(); }
+    Form4* findTimeToBurn() { return m_program.timeToBurn(); }
 
     // What a user can get into a box: typed digits, pasted junk of every kind.
     std::string anyText()
@@ -114,21 +105,14 @@ private:
         }
     }
 
-    // Typing goes key by key, so it stays short; pasting brings the long texts.
-    void type(TextBox& box, const std::string& text)
-    {
-        for (char c : text.substr(0, 40))
-            if (box.keyPress(static_cast<unsigned char>(c)) != 0)
-                box.setText(box.text() + c);
-    }
-
-    // What a user puts into a box: pasted whole, or typed key by key.
+    // What a user puts into a box: pasted whole, or typed key by key (short: pasting brings the
+    // long texts).
     void enter(TextBox& box)
     {
         if (pick(2) == 0)
             box.setText(anyText());
         else
-            type(box, anyText());
+            testing::Type(box, anyText().substr(0, 40));
     }
 
     void mainWindowAction()
@@ -291,8 +275,7 @@ private:
     }
 
     std::mt19937 m_random;
-    testing::FakeDesktop m_desktop;
-    WindowManager m_windows;
+    testing::HeadlessProgram m_program;
     bool m_exact = true;
 
 public:

@@ -1,8 +1,32 @@
 #include "support/fake_desktop.h"
 
-#include <gtest/gtest.h>
+#include <cstdio>
+#include <cstdlib>
 
 namespace movesta::testing {
+
+namespace {
+
+void abortWith(const std::string& failure)
+{
+    std::fprintf(stderr, "FakeDesktop: %s\n", failure.c_str());
+    std::abort();
+}
+
+FakeDesktop::FailureHandler g_fail = abortWith;
+
+} // namespace
+
+void FakeDesktop::setFailureHandler(FailureHandler handler)
+{
+    g_fail = handler ? handler : abortWith;
+}
+
+FakeDesktop::~FakeDesktop()
+{
+    if (!m_answers.empty())
+        g_fail(std::to_string(m_answers.size()) + " scripted message answer(s) never used");
+}
 
 int FakeDesktop::messageBox(const std::string& prompt, MessageButtons buttons, MessageIcon icon,
                             const std::string& title)
@@ -12,7 +36,7 @@ int FakeDesktop::messageBox(const std::string& prompt, MessageButtons buttons, M
     if (m_answerer)
         return m_answerer(call);
     if (m_answers.empty()) {
-        ADD_FAILURE() << "unexpected message box: \"" << prompt << "\" (" << call.title << ")";
+        g_fail("unexpected message box: \"" + prompt + "\" (" + call.title + ")");
         return buttons == MessageButtons::YesNo ? kAnswerNo : kAnswerOk;
     }
     const int answer = m_answers.front();
@@ -28,7 +52,8 @@ void FakeDesktop::clearClipboard()
 
 void FakeDesktop::setClipboardText(const std::string& text)
 {
-    clipboard = text;
+    // A fresh string, so that a long report's memory goes when a shorter one replaces it.
+    clipboard = std::string(text);
     clipboardLog.push_back("set:" + text);
 }
 

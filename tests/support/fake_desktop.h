@@ -1,7 +1,8 @@
 #pragma once
 
-// Desktop services for tests: records every call and answers message boxes from a script.
-// A message box that no test expected fails the test, as it would hang a real run.
+// Desktop services for tests, fuzz targets and the soak: records every call and answers message
+// boxes from a script. A message box that nobody expected, or a scripted answer left unused when
+// the fake goes, is a failure: it would hang a real run, or the test did not go where it meant to.
 
 #include <deque>
 #include <functional>
@@ -21,6 +22,16 @@ struct MessageCall {
 
 class FakeDesktop : public DesktopServices {
 public:
+    // How failures are reported: by default the message is printed and the program aborts (fuzz
+    // targets, soak); the GoogleTest programs report them as failures of the running test.
+    using FailureHandler = void (*)(const std::string& failure);
+    static void setFailureHandler(FailureHandler handler);
+
+    FakeDesktop() = default;
+    ~FakeDesktop() override;
+    FakeDesktop(const FakeDesktop&) = delete;
+    FakeDesktop& operator=(const FakeDesktop&) = delete;
+
     int messageBox(const std::string& prompt, MessageButtons buttons, MessageIcon icon,
                    const std::string& title) override;
     void clearClipboard() override;
@@ -32,6 +43,10 @@ public:
     void expectMessage(int answer = kAnswerOk) { m_answers.push_back(answer); }
     // Answers every message box from now on (random tests); no message is then unexpected.
     void answerAll(std::function<int(const MessageCall&)> answerer) { m_answerer = std::move(answerer); }
+    void answerAllOk()
+    {
+        answerAll([](const MessageCall&) { return kAnswerOk; });
+    }
     int pendingAnswers() const { return static_cast<int>(m_answers.size()); }
 
     std::vector<MessageCall> messages;

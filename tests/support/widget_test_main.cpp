@@ -4,6 +4,8 @@
 
 #include <cstdlib>
 
+#include "support/fake_desktop.h"
+
 // Real widgets need one QApplication; the tests force the offscreen platform unless a
 // display was chosen on purpose (the Xvfb checks).
 int main(int argc, char** argv)
@@ -12,6 +14,8 @@ int main(int argc, char** argv)
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false);
+    movesta::testing::FakeDesktop::setFailureHandler(
+        [](const std::string& failure) { ADD_FAILURE() << failure; });
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

@@ -6,10 +6,7 @@
 #include <string>
 
 #include "core/catalogue.h"
-#include "main_window/form1.h"
-#include "platform/window_manager.h"
-#include "support/fake_desktop.h"
-#include "time_to_burn/form4.h"
+#include "support/headless_program.h"
 
 namespace movesta {
 namespace {
@@ -31,14 +28,8 @@ double factorOf(std::string_view kcal)
 // within a minute, and valid inputs never bring the message (the fake fails an unexpected one).
 TEST(TimeToBurnGrid, EveryActivityGivesMinutesOrHoursAndMinutesCloseToTheExactTime)
 {
-    testing::FakeDesktop desktop;
-    WindowManager windows;
-    windows.registerForm(kMainWindowId, [&] { return std::make_unique<Form1>(desktop, windows); });
-    windows.registerForm(kTimeToBurnId, [&] {
-        return std::make_unique<Form4>(desktop, static_cast<Form1&>(*windows.find(kMainWindowId)));
-    });
-    windows.show(kMainWindowId);
-    auto& form = static_cast<Form4&>(*windows.show(kTimeToBurnId));
+    testing::HeadlessProgram program;
+    auto& form = static_cast<Form4&>(*program.windows.show(kTimeToBurnId));
 
     const std::regex minutesForm(R"(^(\d+) min$)");
     const std::regex hoursForm(R"(^(\d+) h : (\d+) min$)");
@@ -80,7 +71,7 @@ TEST(TimeToBurnGrid, EveryActivityGivesMinutesOrHoursAndMinutesCloseToTheExactTi
             }
         }
     }
-    EXPECT_TRUE(desktop.messages.empty());
+    EXPECT_TRUE(program.desktop.messages.empty());
     // the grid reaches both forms, plenty of each
     EXPECT_GT(hoursSeen, 1000);
     EXPECT_GT(minutesSeen, 1000);

@@ -11,7 +11,7 @@
 #include <memory>
 #include <string>
 
-#include "app/register_forms.h"
+#include "app/register_windows.h"
 #include "main_window/form1.h"
 #include "planner/form7.h"
 #include "platform/qt/form_view.h"
@@ -35,7 +35,8 @@ TEST(PlannerXvfb, AnotherProgramReadsTheReportFromTheSystemClipboard)
 
     QtDesktopServices desktop;
     auto windows = std::make_unique<QtWindowManager>();
-    RegisterForms(*windows, desktop);
+    RegisterWindows(*windows, desktop);
+    RegisterViews(*windows);
     auto* form1 = static_cast<Form1*>(windows->show(kMainWindowId));
     FormView* mainView = windows->viewOf(*form1);
     ASSERT_TRUE(QTest::qWaitForWindowActive(mainView));

@@ -1,6 +1,4 @@
-#include "app/register_forms.h"
-
-#include <memory>
+#include "app/register_windows.h"
 
 #include "main_window/form1.h"
 #include "main_window/form1_view.h"
@@ -12,21 +10,13 @@
 
 namespace movesta {
 
-void RegisterForms(QtWindowManager& windows, DesktopServices& desktop)
+void RegisterViews(QtWindowManager& windows)
 {
-    windows.registerForm(kMainWindowId,
-                         [&windows, &desktop] { return std::make_unique<Form1>(desktop, windows); });
     windows.registerView(kMainWindowId, [](Window& model, QtWindowManager& manager) -> FormView* {
         return new Form1View(static_cast<Form1&>(model), manager);
     });
-    windows.registerForm(kPlannerId, [&windows, &desktop] {
-        return std::make_unique<Form7>(desktop, static_cast<Form1&>(*windows.find(kMainWindowId)));
-    });
     windows.registerView(kPlannerId, [](Window& model, QtWindowManager& manager) -> FormView* {
         return new Form7View(static_cast<Form7&>(model), manager);
-    });
-    windows.registerForm(kTimeToBurnId, [&windows, &desktop] {
-        return std::make_unique<Form4>(desktop, static_cast<Form1&>(*windows.find(kMainWindowId)));
     });
     windows.registerView(kTimeToBurnId, [](Window& model, QtWindowManager& manager) -> FormView* {
         return new Form4View(static_cast<Form4&>(model), manager);

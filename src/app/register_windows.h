@@ -1,0 +1,18 @@
+#pragma once
+
+namespace movesta {
+
+class DesktopServices;
+class QtWindowManager;
+class WindowManager;
+
+// Registers the three windows of the program. The calculators take their values over from the
+// main window's `Form1` when they load, so they are created with a reference to it. The program,
+// the tests, the fuzz targets and the benchmarks all wire the windows through this one function
+// (movesta_models).
+void RegisterWindows(WindowManager& windows, DesktopServices& desktop);
+
+// Gives each of those windows its Qt view (movesta_ui).
+void RegisterViews(QtWindowManager& windows);
+
+} // namespace movesta

@@ -1,0 +1,38 @@
+#pragma once
+
+// The program without the screen: the three windows wired as the real program wires them, the
+// desktop faked, the main window loaded and shown. Tests, fuzz targets and the soak drive it as a
+// user's session.
+
+#include <string_view>
+
+#include "main_window/form1.h"
+#include "planner/form7.h"
+#include "platform/window_manager.h"
+#include "support/fake_desktop.h"
+#include "time_to_burn/form4.h"
+
+namespace movesta::testing {
+
+struct HeadlessProgram {
+    HeadlessProgram();
+
+    FakeDesktop desktop;
+    WindowManager windows;
+    Form1& main;
+
+    // The calculators while they are loaded, else nullptr.
+    Form7* planner() const { return static_cast<Form7*>(windows.find(kPlannerId)); }
+    Form4* timeToBurn() const { return static_cast<Form4*>(windows.find(kTimeToBurnId)); }
+
+    // Types the weight into the main window and clicks its picture of the calculator.
+    Form7& openPlanner(std::string_view weight);
+    Form4& openTimeToBurn(std::string_view weight);
+};
+
+// Types each character as a key, as the Qt view delivers them: the box's KeyPress sees its code
+// first and 0 drops it; Backspace (8) removes the last character, other control keys type
+// nothing, and any other code that passes is inserted as that character.
+void Type(TextBox& box, std::string_view keys);
+
+} // namespace movesta::testing
