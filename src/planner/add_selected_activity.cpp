@@ -1,5 +1,6 @@
 // Adding the chosen activity to the selected-activity list, and the upkeep of the totals row.
 
+#include <initializer_list>
 #include <string>
 
 #include "core/number_rules.h"
@@ -25,10 +26,15 @@ void Form7::AddSelectedActivity()
         const double rowKilocalories = energyFor(Label3.caption());
         const double rowHours = ReadDecimalNumber(Combo4.text());
         const double rowMinutes = ReadDecimalNumber(Combo5.text());
+        // No key types a minus sign, but a pasted one must not make a negative row.
+        if (ReadDecimalNumber(Text1.text()) < 0 || rowHours < 0 || rowMinutes < 0)
+            throw ConversionError("-");
         kilojoules = FormatWithMask(rowKilojoules, "0.0");
         kilocalories = FormatWithMask(rowKilocalories, "0.0");
         hours = FormatWithMask(Combo4.text(), "0");
         minutes = FormatWithMask(Combo5.text(), "0");
+        for (const std::string* value : {&kilojoules, &kilocalories, &hours, &minutes})
+            RequireWithinTable(*value);
         totals = TotalsWithRow({Label18.caption(), Label21.caption(), Label24.caption(), Label16.caption()},
                                rowKilojoules, rowKilocalories, rowHours, rowMinutes);
     } catch (const NumberError&) {

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <initializer_list>
 
 #include "core/number_rules.h"
 
@@ -25,6 +26,12 @@ std::string decimalDifference(const std::string& total, const std::string& row)
 
 } // namespace
 
+void RequireWithinTable(const std::string& text)
+{
+    if (std::fabs(ReadDecimalNumber(text)) >= kLargestTableValue)
+        throw OverflowError();
+}
+
 TotalsRow TotalsWithRow(const TotalsRow& shown, double kilojoules, double kilocalories, double hours,
                         double minutes)
 {
@@ -33,9 +40,13 @@ TotalsRow TotalsWithRow(const TotalsRow& shown, double kilojoules, double kiloca
     totals.kilocalories = FormatWithMask(kilocalories + ReadDecimalNumber(shown.kilocalories), "0.0");
     const double newHours = CheckedResult(ReadDecimalNumber(shown.hours) + hours);
     const double newMinutes = CheckedResult(minutes + ReadDecimalNumber(shown.minutes));
-    CheckedResult(newHours + newMinutes / 60); // the carry of the minutes into hours must fit as well
     totals.hours = FormatWithMask(newHours, "0");
     totals.minutes = FormatWithMask(newMinutes, "0");
+    for (const std::string* total :
+         {&totals.kilojoules, &totals.kilocalories, &totals.hours, &totals.minutes})
+        RequireWithinTable(*total);
+    // The hours that the minutes carry into must fit as well.
+    RequireWithinTable(NumberToText(CheckedResult(newHours + CarryMinutes(newMinutes).hours)));
     return totals;
 }
 

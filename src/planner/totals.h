@@ -16,10 +16,16 @@ struct TotalsRow {
     std::string minutes;
 };
 
+// Every value of the table and the totals is written with at most 15 significant digits: one of
+// 10^15 or more could not be read back as it was, and deleting its row would leave wrong totals
+// for good. Throws NumberError when the value written as `text` lies at or beyond that.
+inline constexpr double kLargestTableValue = 1e15;
+void RequireWithinTable(const std::string& text);
+
 // The totals with one more row, given its unrounded energies and its duration. The energies are
 // running sums of the shown total and the unrounded energy, with one decimal; hours and minutes
 // are whole, the minutes not yet carried. Throws NumberError when a total cannot be read or a sum
-// (the carried duration included) does not fit.
+// (the carried duration included) does not fit the table.
 TotalsRow TotalsWithRow(const TotalsRow& shown, double kilojoules, double kilocalories, double hours,
                         double minutes);
 

@@ -79,6 +79,35 @@ TEST_F(AddingActivities, MissingOrUnreadableInputAddsNothing)
         {"emptied minutes", true, [](Form7& p) { p.Combo5.setText(""); }},
         {"unreadable minutes", true, [](Form7& p) { p.Combo5.setText("4-5"); }},
         {"a duration too long to compute", true, [](Form7& p) { p.Combo4.setText(std::string(400, '9')); }},
+        // Pasted minus signs, which no key types.
+        {"pasted negative weight", true, [](Form7& p) { p.Text1.setText("-15"); }},
+        {"pasted negative hours", true, [](Form7& p) { p.Combo4.setText("-1"); }},
+        {"pasted negative minutes", true, [](Form7& p) { p.Combo5.setText("-30"); }},
+        // Values of 10^15 or more, which 15 significant digits cannot hold.
+        {"typed hours of 10^15", true,
+         [](Form7& p) {
+             p.Combo4.setText("");
+             Type(p.Combo4, "1000000000000000");
+         }},
+        {"pasted minutes of 10^21", true, [](Form7& p) { p.Combo5.setText("1000000000000000000000"); }},
+        {"a kJ total that would reach 10^15", true,
+         [](Form7& p) {
+             p.Combo1.choose(kAccordion);
+             p.Combo4.setText("1200000000000"); // 6,3 * 10^14 kJ: the row alone fits
+             p.Image5.click();
+         }},
+        {"an hours total that would reach 10^15", true,
+         [](Form7& p) {
+             p.Text1.setText("0");
+             p.Combo4.setText("999999999999990");
+             p.Image5.click();
+         }},
+        {"a minutes total that would carry past 10^15 hours", true,
+         [](Form7& p) {
+             p.Text1.setText("0");
+             p.Combo4.setText("999999999999990");
+             p.Combo5.setText("600");
+         }},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -102,6 +131,31 @@ TEST_F(AddingActivities, MissingOrUnreadableInputAddsNothing)
         EXPECT_EQ(totalsOf(p), totals);
         close(p);
     }
+}
+
+TEST_F(AddingActivities, RefusedHugeDurationsLeaveTheTotalsTrueForLaterDeletions)
+{
+    Form7& p = open("70");
+    p.Combo1.choose(kAccordion);
+    p.Combo4.setText("");
+    Type(p.Combo4, "1000000000000000");
+    desktop.expectMessage();
+    p.Image5.click();
+    p.Combo4.setText("1");
+    p.Image5.click();
+    EXPECT_EQ(rowsOf(p), (std::vector<Row>{{"Accordion, playing", "1", "0", "525,0", "126,0"}}));
+    EXPECT_EQ(totalsOf(p), (Totals{"1", "0", "525,0", "126,0"}));
+    p.List1.setListIndex(0);
+    p.br_p.click();
+    EXPECT_EQ(totalsOf(p), (Totals{"0", "0", "0", "0"}));
+
+    // A pasted minute count of 10^21, added and deleted alone.
+    p.Combo4.setText("0");
+    p.Combo5.setText("1000000000000000000000");
+    desktop.expectMessage();
+    p.Image5.click();
+    EXPECT_TRUE(rowsOf(p).empty());
+    EXPECT_EQ(totalsOf(p), (Totals{"0", "0", "0", "0"}));
 }
 
 TEST_F(AddingActivities, WhatTheWeightCheckLetsThrough)
