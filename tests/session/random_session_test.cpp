@@ -1,9 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
 #include <random>
 #include <regex>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -14,6 +17,16 @@
 namespace movesta {
 namespace {
 
+std::vector<std::string> split(const std::string& text, char separator)
+{
+    std::vector<std::string> parts;
+    std::stringstream stream(text);
+    for (std::string part; std::getline(stream, part, separator);)
+        if (!part.empty())
+            parts.push_back(part);
+    return parts;
+}
+
 // A long random session over the three windows: typing and pasting anything anywhere,
 // choosing, adding, selecting, deleting, answering at random, closing and reopening.
 class Session {
@@ -22,9 +35,10 @@ public:
         : m_random(seed)
     {
         m_program.desktop.answerAll([this](const testing::MessageCall& call) {
+            m_lastAnswer = kAnswerOk;
             if (call.buttons == MessageButtons::YesNo)
-                return pick(2) == 0 ? kAnswerYes : kAnswerNo;
-            return kAnswerOk;
+                m_lastAnswer = pick(2) == 0 ? kAnswerYes : kAnswerNo;
+            return m_lastAnswer;
         });
     }
 
@@ -162,14 +176,20 @@ private:
         case 8:
         case 9:
         case 10: {
-            // Fractional or enormous durations are rounded in the row but not in the totals.
+            // Fractional durations are rounded in the row but not in the totals.
             static const std::regex plain(" *[0-9]{1,4} *");
             const bool whole =
                 std::regex_match(f.Combo4.text(), plain) && std::regex_match(f.Combo5.text(), plain);
             const int before = f.List1.listCount();
             f.Image5.click();
-            if (f.List1.listCount() > before && !whole)
-                m_exact = false;
+            if (f.List1.listCount() > before) {
+                m_durationsExact = m_durationsExact && whole;
+                // Each add rounds its running sum to a tenth, at 15 significant digits.
+                for (int i : {0, 1}) {
+                    const Label& total = i == 0 ? f.Label18 : f.Label21;
+                    m_energySlack[i] += 0.05 + 1e-14 * std::fabs(ReadDecimalNumber(total.caption()));
+                }
+            }
             break;
         }
         case 11:
@@ -182,8 +202,10 @@ private:
         case 13:
             if (pick(8) == 0) {
                 pick(2) ? f.br_s.click() : f.Image2.click();
-                if (f.List1.listCount() == 0)
-                    m_exact = true;
+                // Answered Yes, Delete All sets every total to 0; answered No, it changes nothing,
+                // and what the totals held beyond the rows stays.
+                if (m_lastAnswer == kAnswerYes)
+                    resetTotalsModel();
             }
             break;
         case 14:
@@ -192,7 +214,7 @@ private:
         default:
             if (pick(10) == 0) {
                 pick(2) ? f.izl.click() : f.Image4.click();
-                m_exact = true; // the next opening starts afresh
+                resetTotalsModel(); // the next opening starts afresh
             }
             break;
         }
@@ -258,41 +280,78 @@ private:
             return;
         }
         double rowMinutes = 0;
+        double rowEnergy[2] = {0, 0};
         for (int i = 0; i < rows; ++i) {
             for (const ListBox* list : {&f->List2, &f->List5, &f->List3, &f->List4})
                 ASSERT_TRUE(isNumberText(list->item(i))) << list->name() << " " << list->item(i);
             rowMinutes += 60 * ReadDecimalNumber(f->List2.item(i)) + ReadDecimalNumber(f->List5.item(i));
+            rowEnergy[0] += ReadDecimalNumber(f->List3.item(i));
+            rowEnergy[1] += ReadDecimalNumber(f->List4.item(i));
         }
-        // Rows added with whole durations sum exactly to the duration totals, and an emptied
-        // list leaves every total at zero.
-        if (m_exact) {
+        // Rows added with whole durations sum exactly to the duration totals. The energy totals
+        // are running sums rounded at every add, and a deletion takes the row's rounded value
+        // off: they stay within a twentieth per add of the rows' sum.
+        if (m_durationsExact)
             ASSERT_EQ(60 * ReadDecimalNumber(f->Label24.caption()) + minutes, rowMinutes);
-            if (rows == 0) {
-                for (const Label* total : {&f->Label24, &f->Label16, &f->Label18, &f->Label21})
-                    ASSERT_EQ(ReadDecimalNumber(total->caption()), 0.0) << total->name();
-            }
+        const Label* energyTotals[] = {&f->Label18, &f->Label21};
+        for (int i : {0, 1}) {
+            const double total = ReadDecimalNumber(energyTotals[i]->caption());
+            ASSERT_LE(std::fabs(total - rowEnergy[i]), m_energySlack[i] + 1e-9 * std::fabs(rowEnergy[i]))
+                << energyTotals[i]->name() << " " << energyTotals[i]->caption() << " rows " << rowEnergy[i];
         }
+    }
+
+    void resetTotalsModel()
+    {
+        m_durationsExact = true;
+        m_energySlack[0] = m_energySlack[1] = 0;
     }
 
     std::mt19937 m_random;
     testing::HeadlessProgram m_program;
-    bool m_exact = true;
+    int m_lastAnswer = kAnswerOk;
+    // What the totals may hold beyond the sum of the rows since they last started from 0.
+    bool m_durationsExact = true;
+    double m_energySlack[2] = {0, 0};
 
 public:
     long m_steps = 0;
 };
 
+// Seeds and length come from MOVESTA_SESSION_SEEDS ("1-100" or "3,7,9") and
+// MOVESTA_SESSION_ACTIONS, so that a long run is one command; by default a handful of seeds.
+std::vector<unsigned> sessionSeeds()
+{
+    const char* text = std::getenv("MOVESTA_SESSION_SEEDS");
+    std::vector<unsigned> seeds;
+    for (std::string part : text ? split(text, ',') : std::vector<std::string>{"1-4"}) {
+        const auto dash = part.find('-');
+        const unsigned first = static_cast<unsigned>(std::stoul(part.substr(0, dash)));
+        const unsigned last =
+            dash == std::string::npos ? first : static_cast<unsigned>(std::stoul(part.substr(dash + 1)));
+        for (unsigned seed = first; seed <= last; ++seed)
+            seeds.push_back(seed);
+    }
+    return seeds;
+}
+
 TEST(RandomSession, ThreeWindowsSurviveAnythingAndKeepTheirInvariants)
 {
+    const char* actionsText = std::getenv("MOVESTA_SESSION_ACTIONS");
+    const long actions = actionsText ? std::stol(actionsText) : 8000;
+    const std::vector<unsigned> seeds = sessionSeeds();
+    const auto start = std::chrono::steady_clock::now();
     long steps = 0;
-    for (unsigned seed : {1u, 2u, 3u, 4u}) {
+    for (unsigned seed : seeds) {
         Session session(seed);
-        for (int i = 0; i < 8000 && !::testing::Test::HasFatalFailure(); ++i)
+        for (long i = 0; i < actions && !::testing::Test::HasFatalFailure(); ++i)
             session.step();
         steps += session.m_steps;
-        ASSERT_FALSE(::testing::Test::HasFatalFailure()) << "seed " << seed;
+        ASSERT_FALSE(::testing::Test::HasFatalFailure()) << "seed " << seed << ", action " << session.m_steps;
     }
-    std::printf("random session: %ld user actions over 4 seeds\n", steps);
+    const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    std::printf("random session: %ld user actions over %zu seeds (%u to %u), %.1f s\n", steps, seeds.size(),
+                seeds.front(), seeds.back(), seconds);
 }
 
 } // namespace
