@@ -1,9 +1,11 @@
 #!/usr/bin/python3
 """Reads the accessibility tree of a running Movesta, as a screen reader would, and checks that
-each window can be used through it: every picture button is named (by its tooltip where it has
-one), every input has a name that is not just its value, and the results and totals can be read
-with their values. Opens the calculators by clicking their pictures (xdotool) and works one
-session in each, so the values read back are real ones.
+each window can be used through it: every picture button is a focusable push button named by its
+tooltip where it has one (the report link a link), every input has a name that is not just its
+value, and the results and totals can be read with their values. Walks each window with Tab
+(xdotool) and prints the order in which a screen reader meets its controls. Opens the planner
+by clicking its picture, the time-to-burn window from the keyboard, works one session in each,
+so the values read back are real ones, and closes the last through its exit button's press action.
 
 Run by check-accessibility.sh inside its Xvfb and D-Bus session; prints what it found and
 exits 1 on any miss.
@@ -22,6 +24,9 @@ WAIT = 10  # seconds for any one thing to appear in the tree
 INPUT_ROLES = {"text", "combo box", "list", "spin button"}
 # Roles that Qt gives a picture drawn by a plain widget, or a real button.
 PICTURE_ROLES = {"filler", "push button", "image", "panel"}
+# The main window's pictures are named by the calculators they open.
+PLANNER_PICTURE = "Energy expenditure of selected physical activities"
+TIME_TO_BURN_PICTURE = "Time required to burn calories during selected physical activity"
 
 misses = []
 
@@ -230,14 +235,118 @@ def bring_to_front(title):
     time.sleep(0.3)
 
 
+def focus_window(title):
+    # Without a window manager the keyboard goes where the X input focus is set by hand.
+    subprocess.run(["xdotool", "search", "--onlyvisible", "--name", "^%s$" % re.escape(title), "windowraise",
+                    "windowfocus", "--sync"], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, timeout=30)
+    time.sleep(0.3)
+
+
+def expect_buttons(win, expected):
+    """Every push button and link of the window, as (role, name); each must take the focus and have
+    a press action, and the set must be the one expected."""
+    seen = []
+    for acc in nodes(win):
+        role = acc.getRoleName()
+        if role not in ("push button", "link"):
+            continue
+        state = acc.getState()
+        try:
+            actions = [acc.queryAction().getName(i) for i in range(acc.queryAction().nActions)]
+        except NotImplementedError:
+            actions = []
+        text = "%s %r, %s, actions %s" % (
+            role, acc.name, "focusable" if state.contains(pyatspi.STATE_FOCUSABLE) else "NOT FOCUSABLE", actions)
+        if state.contains(pyatspi.STATE_FOCUSABLE) and actions and actions[0].lower() == "press":
+            found("button " + text)
+        else:
+            miss("button " + text)
+        seen.append((role, acc.name))
+    for button in expected:
+        if button not in seen:
+            miss("no %s named %r" % button)
+    for button in seen:
+        if button not in expected:
+            miss("a %s named %r that is not expected" % button)
+
+
+def focused(win):
+    """The node that holds the keyboard focus; lists and combo boxes count as one node."""
+    def search(acc):
+        for index in range(acc.childCount):
+            child = acc.getChildAtIndex(index)
+            if child is None or not showing(child):
+                continue
+            if child.getState().contains(pyatspi.STATE_FOCUSED):
+                return child
+            if child.getRoleName() not in ("list", "combo box"):
+                hit = search(child)
+                if hit is not None:
+                    return hit
+        return None
+    return search(win)
+
+
+def spoken(acc):
+    """A control as a screen reader announces it: its role and its name or label."""
+    if acc is None:
+        return "nothing"
+    name = acc.name
+    if acc.getRoleName() == "combo box" and labels_of(acc):
+        name = labels_of(acc)[0]
+    return "%s %r" % (acc.getRoleName(), name)
+
+
+def press_key(key):
+    run("xdotool", "key", "--delay", "60", key)
+    time.sleep(0.15)
+
+
+def expect_tab_order(win, title, expected):
+    """Tab from the focused control round the window and back; prints the order, checks it
+    against `expected` (the window's whole round, from its first control) and that Shift+Tab
+    goes back one."""
+    focus_window(title)
+    start = wait_for(lambda: focused(win))
+    if start is None:
+        miss("%s: no control holds the focus" % title)
+        return
+    walked = [spoken(start)]
+    for _ in range(len(expected) + 2):
+        previous = walked[-1]
+        press_key("Tab")
+        now = wait_for(lambda: spoken(focused(win)) != previous and spoken(focused(win)), timeout=3)
+        walked.append(now or spoken(focused(win)))
+        if walked[-1] == walked[0]:
+            break
+    # The round as it begins at the window's first control.
+    round_ = walked[:-1] if walked[-1] == walked[0] else walked
+    if expected[0] in round_:
+        first = round_.index(expected[0])
+        round_ = round_[first:] + round_[:first]
+    print("  Tab order: " + " -> ".join(round_))
+    if round_ == expected and walked[-1] == walked[0]:
+        found("Tab walks all %d controls and comes round" % len(expected))
+    else:
+        miss("Tab order differs from: " + " -> ".join(expected))
+    before = spoken(focused(win))
+    press_key("shift+Tab")
+    back = spoken(focused(win))
+    if len(walked) > 2 and back == walked[-2]:
+        found("Shift+Tab goes back from %s to %s" % (before, back))
+    else:
+        miss("Shift+Tab from %s went to %s" % (before, back))
+    press_key("Tab")
+
+
 def main_window():
     print("Main window")
     win = wait_for(lambda: window("Movesta"), timeout=4 * WAIT)
     if win is None:
         miss("the main window 'Movesta' never appeared in the accessibility tree")
         return False
-    planner = expect_picture(win, "Energy expenditure of selected physical activities")
-    time_to_burn = expect_picture(win, "Time required to burn calories during selected physical activity")
+    planner = expect_picture(win, PLANNER_PICTURE)
+    time_to_burn = expect_picture(win, TIME_TO_BURN_PICTURE)
     banner = [acc for acc in nodes(win) if (acc.description or "").endswith("/product_page/index.html")]
     if banner:
         expect_picture(win, banner[0].description, banner[0].description)
@@ -245,17 +354,25 @@ def main_window():
         miss("no banner whose tooltip is the product page's address")
     weight = expect_input(win, "text", "Weight")
     check_every_node(win)
+    expect_buttons(win, [("push button", PLANNER_PICTURE), ("push button", TIME_TO_BURN_PICTURE),
+                         ("push button", banner[0].description if banner else "banner")])
     if not (planner and time_to_burn and weight):
         return False
     click(weight)
     run("xdotool", "type", "--delay", "50", "70")
-    return expect_input(win, "text", "Weight", "70") is not None
+    if expect_input(win, "text", "Weight", "70") is None:
+        return False
+    # The unit options are one stop, at the one selected; arrows choose the other.
+    expect_tab_order(win, "Movesta", [
+        "text 'Weight'", "radio button 'Metric'", "push button %r" % PLANNER_PICTURE,
+        "push button %r" % TIME_TO_BURN_PICTURE, "push button %r" % (banner[0].description if banner else "")])
+    return True
 
 
 def planner():
     print("Planner")
     bring_to_front("Movesta")
-    click(expect_picture(window("Movesta"), "Energy expenditure of selected physical activities"))
+    click(expect_picture(window("Movesta"), PLANNER_PICTURE))
     win = wait_for(lambda: window("Energy Expenditure"))
     if win is None:
         miss("the planner 'Energy Expenditure' did not open")
@@ -264,6 +381,9 @@ def planner():
         expect_picture(win, tooltip, tooltip)
     expect_input(win, "text", "Weight", "70")
     check_every_node(win)
+    expect_buttons(win, [("push button", name) for name in (
+        "Movesta product page", "Exit", "Delete Selected", "Delete All", "Dodaj", "Copy to Clipboard")]
+        + [("link", "Copy to Clipboard")])
 
     # 70 kg, the first activity, 1 h 0 min (the planner's start), then add it.
     activity = [acc for acc in nodes(win) if acc.getRoleName() == "combo box"]
@@ -289,12 +409,27 @@ def planner():
     expect_reading(win, "total minutes", "0", ("total", "minutes"), numeric=True)
     expect_reading(win, "total kJ", "525", ("total", "kj"), numeric=True)
     expect_reading(win, "total kcal", "126", ("total", "kcal"), numeric=True)
+    expect_tab_order(win, "Energy Expenditure", [
+        "combo box 'Physical activity:'", "text 'Weight'", "combo box 'h'", "combo box 'min'",
+        "list 'Selected physical activities'", "list 'Hours'", "list 'Minutes'", "list 'KJ'", "list 'kcal'",
+        "push button 'Movesta product page'", "push button 'Exit'", "push button 'Delete Selected'",
+        "push button 'Delete All'", "push button 'Dodaj'", "link 'Copy to Clipboard'",
+        "push button 'Copy to Clipboard'"])
 
 
 def time_to_burn():
     print("Time to burn")
-    bring_to_front("Movesta")
-    click(expect_picture(window("Movesta"), "Time required to burn calories during selected physical activity"))
+    # From the keyboard: Tab to its picture in the main window, Space opens it.
+    main = window("Movesta")
+    focus_window("Movesta")
+    for _ in range(8):
+        if spoken(focused(main)) == "push button %r" % TIME_TO_BURN_PICTURE:
+            break
+        press_key("Tab")
+    if spoken(focused(main)) != "push button %r" % TIME_TO_BURN_PICTURE:
+        miss("Tab never reached the time-to-burn picture")
+        return
+    press_key("space")
     win = wait_for(lambda: window("Time required to burn calories"))
     if win is None:
         miss("the window 'Time required to burn calories' did not open")
@@ -304,6 +439,7 @@ def time_to_burn():
     expect_input(win, "text", "Energy expenditure", "200")
     activities = expect_input(win, "list", "Physical activity")
     check_every_node(win)
+    expect_buttons(win, [("push button", "Movesta product page"), ("push button", "Izlaz")])
     if activities is None:
         return
 
@@ -318,6 +454,18 @@ def time_to_burn():
     expect_reading(win, "chosen activity", "Aerobic, low impact")
     expect_reading(win, "result", "34 min")
     expect_reading(win, "result heading", "Time required to burn 200 kcal for Aerobic, low impact:")
+    expect_tab_order(win, "Time required to burn calories", [
+        "list 'Physical activity'", "text 'Weight'", "text 'Energy expenditure'",
+        "push button 'Movesta product page'", "push button 'Izlaz'"])
+
+    # The exit button's press action, as a screen reader runs it, closes the window.
+    exit_button = expect_picture(win, "Izlaz", "Izlaz")
+    if exit_button is not None:
+        exit_button.queryAction().doAction(0)
+        if wait_for(lambda: window("Time required to burn calories") is None):
+            found("the press action of 'Izlaz' closed the window")
+        else:
+            miss("the press action of 'Izlaz' did not close the window")
 
 
 def main():

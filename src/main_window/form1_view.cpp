@@ -54,6 +54,10 @@ Form1View::Form1View(Form1& model, QtWindowManager& manager)
 
     setTabOrder(weight, metric);
     setTabOrder(metric, english);
+    // Then the picture buttons, in reading order.
+    setTabOrder(english, widgetOf(model.Image1));
+    setTabOrder(widgetOf(model.Image1), widgetOf(model.Image3));
+    setTabOrder(widgetOf(model.Image3), widgetOf(model.Image2));
     weight->setFocus(Qt::OtherFocusReason);
 }
 

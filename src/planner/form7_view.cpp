@@ -322,6 +322,14 @@ Form7View::Form7View(Form7& model, QtWindowManager& manager)
     setTabOrder(minutes, lists[0]);
     for (std::size_t i = 1; i < lists.size(); ++i)
         setTabOrder(lists[i - 1], lists[i]);
+    // Then the picture buttons and the link, in reading order: top left to bottom right.
+    QWidget* previous = lists.back();
+    for (const Control* next :
+         std::initializer_list<const Control*>{&model.Image6, &model.Image4, &model.Image3, &model.Image2,
+                                               &model.Image5, &model.Label34, &model.Image7}) {
+        setTabOrder(previous, widgetOf(*next));
+        previous = widgetOf(*next);
+    }
     activity->setFocus(Qt::OtherFocusReason);
 }
 

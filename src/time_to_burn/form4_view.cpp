@@ -127,6 +127,9 @@ Form4View::Form4View(Form4& model, QtWindowManager& manager)
 
     setTabOrder(activities, weight);
     setTabOrder(weight, energy);
+    // Then the picture buttons, in reading order.
+    setTabOrder(energy, widgetOf(model.Image1));
+    setTabOrder(widgetOf(model.Image1), widgetOf(model.Image2));
 }
 
 } // namespace movesta

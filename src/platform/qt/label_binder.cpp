@@ -1,13 +1,10 @@
 // Labels: a caption that the model sets and the user only reads, and the link labels that the
-// user clicks.
+// user clicks, or reaches with Tab and runs with Space or Return.
 
 #include <QFontMetricsF>
 #include <QLabel>
-#include <QMouseEvent>
 #include <QPainter>
 #include <QStyle>
-
-#include <memory>
 
 #include "platform/qt/form_view.h"
 #include "platform/qt/pictures.h"
@@ -82,8 +79,10 @@ QLabel* FormView::setUpLabel(QLabel* widget, Label& label, QRect geometry, Qt::A
 
 QLabel* FormView::bindLinkLabel(Label& label, QRect geometry, Qt::Alignment alignment)
 {
-    auto* widget = new QLabel(m_client);
-    widget->setCursor(handCursor());
+    auto* widget = new LinkLabel(m_client);
+    // Tab, never a mouse click: a click on the link acts and leaves the focus where it was.
+    if (label.onClick)
+        widget->setFocusPolicy(Qt::TabFocus);
     widget->installEventFilter(this);
     Kind kind;
     // Underlined, in the link colour unless the model gives the label a colour of its own.
@@ -97,25 +96,10 @@ QLabel* FormView::bindLinkLabel(Label& label, QRect geometry, Qt::Alignment alig
             widget->setPalette(palette);
         }
     };
-    // A click is a press and a release of the left button on the link.
-    auto pressed = std::make_shared<bool>(false);
-    kind.event = [widget, &label, pressed](QEvent& event) {
-        if (event.type() == QEvent::MouseButtonPress) {
-            *pressed = static_cast<QMouseEvent&>(event).button() == Qt::LeftButton;
-            return true;
-        }
-        if (event.type() == QEvent::MouseButtonRelease) {
-            const auto& mouse = static_cast<QMouseEvent&>(event);
-            const bool wasPressed = *pressed;
-            *pressed = false;
-            if (wasPressed && mouse.button() == Qt::LeftButton &&
-                widget->rect().contains(mouse.position().toPoint()))
-                label.click();
-            return true;
-        }
-        return false;
-    };
-    return setUpLabel(widget, label, geometry, alignment, std::move(kind));
+    QLabel* shown = setUpLabel(widget, label, geometry, alignment, std::move(kind));
+    m_bindingOf.value(widget)->connections.push_back(
+        connect(widget, &LinkLabel::clicked, widget, [&label] { label.click(); }));
+    return shown;
 }
 
 } // namespace movesta

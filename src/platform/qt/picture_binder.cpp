@@ -1,5 +1,6 @@
-// Pictures: drawn from the resources; a click raises the picture's Click. A picture is named,
-// for a screen reader, by its tooltip.
+// Pictures: drawn from the resources; a click raises the picture's Click. A picture that acts on a
+// click is a keyboard control too: Tab reaches it and Space or Return clicks it. A picture is
+// named, for a screen reader, by its tooltip.
 
 #include "platform/qt/form_view.h"
 #include "platform/qt/pictures.h"
@@ -11,6 +12,9 @@ PictureWidget* FormView::bindPicture(Picture& picture, QRect geometry)
 {
     auto* widget = new PictureWidget(toQ(picture.picture()), m_client);
     widget->setGeometry(geometry);
+    // Tab, never a mouse click: a click on a picture acts and leaves the focus where it was.
+    if (picture.onClick)
+        widget->setFocusPolicy(Qt::TabFocus);
     Kind kind;
     // A label's tooltip only describes it, so that a screen reader still reads the label's value;
     // a picture has no other name than its tooltip.
@@ -21,6 +25,8 @@ PictureWidget* FormView::bindPicture(Picture& picture, QRect geometry)
     Binding& b = addBinding(picture, widget, std::move(kind));
     b.connections.push_back(
         connect(widget, &PictureWidget::clicked, widget, [&picture] { picture.click(); }));
+    // The model learns which picture holds the focus, as it does for the boxes.
+    widget->installEventFilter(this);
     return widget;
 }
 
