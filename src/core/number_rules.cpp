@@ -220,19 +220,13 @@ void roundDigits(DecimalDigits& d, int keep)
 
 // The first `keep` digits (at most 17) of a std::to_chars scientific text "-d.ddde-xx", and its
 // exponent; the digits after them are left out, not rounded.
-DecimalDigits scientificDigits(const char* first, const char* last, int keep)
+void scientificDigits(const char* first, const char* last, int keep, DecimalDigits& d)
 {
-    DecimalDigits d;
-    const char* e = last;
-    while (*--e != 'e') {
+    d = DecimalDigits{};
+    const char* e = last - 1;
+    while (*e != 'e') {
+        --e;
     }
-    const char* exponentText = e + 1;
-    if (*exponentText == '+') {
-        ++exponentText;
-    }
-    int exponent = 0;
-    std::from_chars(exponentText, last, exponent);
-    d.point = exponent + 1;
     const char* p = first;
     if (*p == '-') {
         d.negative = true;
@@ -243,7 +237,14 @@ DecimalDigits scientificDigits(const char* first, const char* last, int keep)
             d.digits[d.count++] = *p;
         }
     }
-    return d;
+    // The exponent always has its sign and at least two digits: "e+05", "e-324".
+    p = e + 1;
+    const bool negativeExponent = *p++ == '-';
+    int exponent = 0;
+    for (; p != last; ++p) {
+        exponent = exponent * 10 + (*p - '0');
+    }
+    d.point = (negativeExponent ? -exponent : exponent) + 1;
 }
 
 // The one rounding of a double to decimal: its exact binary value rounded once to 15 significant
@@ -255,21 +256,21 @@ DecimalDigits scientificDigits(const char* first, const char* last, int keep)
 // in 5 (5064.615384615385 for 65840 / 13, which is 5064.61538461538475...) and the subnormals, whose
 // S has too few digits, take the exact digits: std::to_chars with 767 significant digits, the
 // longest exact expansion of a double, rounds nothing (it costs about three shortest conversions).
-DecimalDigits significantDigits(double value)
+// Filled in place rather than returned: a copy of the digits just written byte by byte is slow.
+void significantDigits(double value, DecimalDigits& d)
 {
     std::array<char, 32> text;
     const auto shortest =
         std::to_chars(text.data(), text.data() + text.size(), value, std::chars_format::scientific);
-    DecimalDigits d = scientificDigits(text.data(), shortest.ptr, kShortestDigits);
+    scientificDigits(text.data(), shortest.ptr, kShortestDigits, d);
     const bool midpoint = d.count == kSignificantDigits + 1 && d.digits[kSignificantDigits] == '5';
     if (midpoint || std::fabs(value) < DBL_MIN) {
         std::array<char, kExactDigits + 8> exact; // sign, point, "e-324"
         const auto written = std::to_chars(exact.data(), exact.data() + exact.size(), value,
                                            std::chars_format::scientific, kExactDigits - 1);
-        d = scientificDigits(exact.data(), written.ptr, kSignificantDigits + 1);
+        scientificDigits(exact.data(), written.ptr, kSignificantDigits + 1, d);
     }
     roundDigits(d, kSignificantDigits);
-    return d;
 }
 
 // All number output: the 15-significant-digit step, then, when decimals >= 0, half away from zero
@@ -280,10 +281,11 @@ DecimalDigits decimalDigits(double value, int decimals)
     if (!std::isfinite(value)) {
         throw OverflowError();
     }
+    DecimalDigits d;
     if (value == 0.0) {
-        return DecimalDigits{};
+        return d;
     }
-    DecimalDigits d = significantDigits(value);
+    significantDigits(value, d);
     if (decimals >= 0) {
         roundDigits(d, d.point + decimals);
     }
