@@ -1,11 +1,14 @@
 // The number rules per call, each beside the standard conversion it stands on (std::from_chars,
-// std::to_chars) on the same inputs: the catalogue's factor texts and the energies of its rows.
+// std::to_chars) on the same inputs: the catalogue's factor texts, the energies of its rows, the
+// time-to-burn quotients (every bit of the mantissa used) and random doubles of every size shown.
 
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
 #include <array>
 #include <charconv>
+#include <cmath>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -49,6 +52,51 @@ const std::vector<double>& energies()
         return all;
     }();
     return values;
+}
+
+// Minutes to burn 200 kcal for weights of 40 to 120 kg and every row's kcal factor: quotients
+// whose shortest form mostly has 16 or 17 digits.
+const std::vector<double>& quotients()
+{
+    static const std::vector<double> values = [] {
+        std::vector<double> all;
+        for (const auto& row : kCatalogue)
+            for (int weight = 40; weight <= 120; weight += 20)
+                all.push_back(60 * (200 / (weight * movesta::ReadDecimalNumber(row.kcal))));
+        return all;
+    }();
+    return values;
+}
+
+// Random doubles, every mantissa, logarithmically spread between 1e-10 and 1e15.
+const std::vector<double>& randomValues()
+{
+    static const std::vector<double> values = [] {
+        std::mt19937_64 rng(13);
+        std::uniform_real_distribution<double> exponent(-10, 15);
+        std::vector<double> all(4096);
+        for (double& value : all)
+            value = std::pow(10.0, exponent(rng));
+        return all;
+    }();
+    return values;
+}
+
+// Writing each value with `write`, round the inputs.
+template <typename Write>
+void eachValue(benchmark::State& state, const std::vector<double>& values, Write write)
+{
+    std::size_t i = 0;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(write(values[i]));
+        i = i + 1 == values.size() ? 0 : i + 1;
+    }
+}
+
+std::string shortest(double value)
+{
+    std::array<char, 32> buffer;
+    return {buffer.data(), std::to_chars(buffer.data(), buffer.data() + buffer.size(), value).ptr};
 }
 
 void ReadDecimalNumber(benchmark::State& state)
@@ -155,6 +203,36 @@ void FloorFromCharsToChars(benchmark::State& state)
     }
 }
 BENCHMARK(FloorFromCharsToChars);
+
+void QuotientNumberToText(benchmark::State& state)
+{
+    eachValue(state, quotients(), [](double v) { return movesta::NumberToText(v); });
+}
+BENCHMARK(QuotientNumberToText);
+
+void QuotientFloorToCharsShortest(benchmark::State& state)
+{
+    eachValue(state, quotients(), shortest);
+}
+BENCHMARK(QuotientFloorToCharsShortest);
+
+void QuotientFormatWithMaskHours(benchmark::State& state)
+{
+    eachValue(state, quotients(), [](double v) { return movesta::FormatWithMask(v / 60, "0.00"); });
+}
+BENCHMARK(QuotientFormatWithMaskHours);
+
+void RandomNumberToText(benchmark::State& state)
+{
+    eachValue(state, randomValues(), [](double v) { return movesta::NumberToText(v); });
+}
+BENCHMARK(RandomNumberToText);
+
+void RandomFloorToCharsShortest(benchmark::State& state)
+{
+    eachValue(state, randomValues(), shortest);
+}
+BENCHMARK(RandomFloorToCharsShortest);
 
 } // namespace
 

@@ -16,6 +16,13 @@ namespace {
 // Every number is written and compared at 15 significant digits, like the results shown to the user.
 constexpr int kSignificantDigits = 15;
 
+// Digits of the shortest round-trip form of a double, at most.
+constexpr int kShortestDigits = 17;
+
+// Significant digits of the longest exact decimal expansion of a double (the subnormals near
+// DBL_MIN): m * 2^-1074 has those of m * 5^1074.
+constexpr int kExactDigits = 767;
+
 // Longest text quoted in a conversion message; pasted texts can be megabytes long.
 constexpr std::size_t kQuotedChars = 40;
 
@@ -211,10 +218,64 @@ void roundDigits(DecimalDigits& d, int keep)
     }
 }
 
-// The one rounding of all number output. The double is taken as its shortest round-trip decimal
-// digits (so 0.125 is 125e-3, not the binary value slightly off it), rounded to 15 significant
-// digits half away from zero, then, when decimals >= 0, half away from zero at that many decimals.
-// Rounding on the digit string is what gives 22.499999999999996 -> 22.5 -> 23 and 2.5 -> 3.
+// The first `keep` digits (at most 17) of a std::to_chars scientific text "-d.ddde-xx", and its
+// exponent; the digits after them are left out, not rounded.
+void scientificDigits(const char* first, const char* last, int keep, DecimalDigits& d)
+{
+    d = DecimalDigits{};
+    const char* e = last - 1;
+    while (*e != 'e') {
+        --e;
+    }
+    const char* p = first;
+    if (*p == '-') {
+        d.negative = true;
+        ++p;
+    }
+    for (; p != e && d.count < keep; ++p) {
+        if (*p != '.') {
+            d.digits[d.count++] = *p;
+        }
+    }
+    // The exponent always has its sign and at least two digits: "e+05", "e-324".
+    p = e + 1;
+    const bool negativeExponent = *p++ == '-';
+    int exponent = 0;
+    for (; p != last; ++p) {
+        exponent = exponent * 10 + (*p - '0');
+    }
+    d.point = (negativeExponent ? -exponent : exponent) + 1;
+}
+
+// The one rounding of a double to decimal: its exact binary value rounded once to 15 significant
+// digits, half away from zero, so the exact value's 16th digit decides (5 or more, a tie included,
+// rounds up in magnitude). Rounding std::to_chars's shortest round-trip digits S gives the same far
+// faster, with one exception. S is the closest to the value of the shortest forms, so no 15-digit
+// midpoint (16 digits ending in 5) lies between S and the value unless S is one; and for a normal
+// double, S of 15 digits or fewer is nearer the value than any midpoint. So S of 16 digits ending
+// in 5 (5064.615384615385 for 65840 / 13, which is 5064.61538461538475...) and the subnormals, whose
+// S has too few digits, take the exact digits: std::to_chars with 767 significant digits, the
+// longest exact expansion of a double, rounds nothing (it costs about three shortest conversions).
+// Filled in place rather than returned: a copy of the digits just written byte by byte is slow.
+void significantDigits(double value, DecimalDigits& d)
+{
+    std::array<char, 32> text;
+    const auto shortest =
+        std::to_chars(text.data(), text.data() + text.size(), value, std::chars_format::scientific);
+    scientificDigits(text.data(), shortest.ptr, kShortestDigits, d);
+    const bool midpoint = d.count == kSignificantDigits + 1 && d.digits[kSignificantDigits] == '5';
+    if (midpoint || std::fabs(value) < DBL_MIN) {
+        std::array<char, kExactDigits + 8> exact; // sign, point, "e-324"
+        const auto written = std::to_chars(exact.data(), exact.data() + exact.size(), value,
+                                           std::chars_format::scientific, kExactDigits - 1);
+        scientificDigits(exact.data(), written.ptr, kSignificantDigits + 1, d);
+    }
+    roundDigits(d, kSignificantDigits);
+}
+
+// All number output: the 15-significant-digit step, then, when decimals >= 0, half away from zero
+// at that many decimals on those digits. Rounding the 15-digit decimal, not the binary value, is
+// what gives 22.499999999999996 -> 22.5000000000000 -> 23 and 1.005 -> 1.01.
 DecimalDigits decimalDigits(double value, int decimals)
 {
     if (!std::isfinite(value)) {
@@ -224,28 +285,7 @@ DecimalDigits decimalDigits(double value, int decimals)
     if (value == 0.0) {
         return d;
     }
-    std::array<char, 32> text;
-    const auto written =
-        std::to_chars(text.data(), text.data() + text.size(), value, std::chars_format::scientific);
-    const char* p = text.data();
-    if (*p == '-') {
-        d.negative = true;
-        ++p;
-    }
-    for (; p != written.ptr && *p != 'e'; ++p) {
-        if (*p != '.') {
-            d.digits[d.count++] = *p;
-        }
-    }
-    ++p; // 'e'
-    if (*p == '+') {
-        ++p;
-    }
-    int exponent = 0;
-    std::from_chars(p, written.ptr, exponent);
-    d.point = exponent + 1;
-
-    roundDigits(d, kSignificantDigits);
+    significantDigits(value, d);
     if (decimals >= 0) {
         roundDigits(d, d.point + decimals);
     }
@@ -258,20 +298,22 @@ std::string writePlain(const DecimalDigits& d, int decimals)
 {
     const int integerDigits = std::max(d.point, 1);
     const int fractionDigits = decimals >= 0 ? decimals : std::max(d.count - d.point, 0);
-    std::string text;
-    text.reserve(static_cast<std::size_t>((d.negative ? 1 : 0) + integerDigits +
-                                          (fractionDigits > 0 ? fractionDigits + 1 : 0)));
+    // Sized once and filled in place: measurably faster than appending a character at a time.
+    std::string text(static_cast<std::size_t>((d.negative ? 1 : 0) + integerDigits +
+                                              (fractionDigits > 0 ? fractionDigits + 1 : 0)),
+                     '0');
+    char* p = text.data();
     if (d.negative) {
-        text += '-';
+        *p++ = '-';
     }
     // Digit i stands for the place 10^(point - 1 - i).
     for (int i = d.point - integerDigits; i < d.point; ++i) {
-        text += d.digitAt(i);
+        *p++ = d.digitAt(i);
     }
     if (fractionDigits > 0) {
-        text += ',';
+        *p++ = ',';
         for (int i = d.point; i < d.point + fractionDigits; ++i) {
-            text += d.digitAt(i);
+            *p++ = d.digitAt(i);
         }
     }
     return text;

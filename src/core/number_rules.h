@@ -39,7 +39,8 @@ double ReadLeadingNumber(std::string_view text);
 // A whole text read as one number in the number notation ("-12,5"); throws ConversionError.
 double ReadDecimalNumber(std::string_view text);
 
-// A number written in the number notation, at 15 significant digits, shortest form.
+// A number written in the number notation: its exact value rounded once to 15 significant digits
+// (half away from zero), without trailing zeros.
 std::string NumberToText(double value);
 
 // A number written with the decimals of the mask "0", "0.0" or "0.00", rounded half away

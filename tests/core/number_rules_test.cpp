@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <array>
 #include <cfloat>
 #include <cmath>
 #include <cstdint>
@@ -10,6 +12,8 @@
 #include <random>
 #include <string>
 #include <vector>
+
+#include "core/catalogue.h"
 
 namespace movesta {
 namespace {
@@ -191,7 +195,7 @@ TEST(NumberToText, WritesFifteenSignificantDigitsInPlainForm)
         {1e-20, "0,00000000000000000001"},
         {DBL_MAX, kDblMaxText},
         {-DBL_MAX, "-" + kDblMaxText},
-        {kDenormMin, "0," + std::string(323, '0') + "5"}, // shortest digits: 5e-324
+        {kDenormMin, "0," + std::string(323, '0') + "494065645841247"}, // exactly 4.9406564584124654e-324
     };
     for (const auto& c : cases) {
         EXPECT_EQ(NumberToText(c.value), c.expected) << c.value;
@@ -309,6 +313,234 @@ TEST(NumberRules, WrittenTextsReadBack)
                 EXPECT_EQ(FormatWithMask(ReadDecimalNumber(masked), mask), masked);
                 EXPECT_EQ(FormatWithMask(std::string_view(masked), mask), masked);
             }
+        }
+    }
+}
+
+// The 15-digit step rounds the double's exact value once: the shortest form of 65840 / 13 is
+// 5064.615384615385, but the double is 5064.6153846153847553..., below the midpoint.
+TEST(NumberRules, RoundTheExactValueOnce)
+{
+    const double quotient = 65840.0 / 13;
+    const struct {
+        double value;
+        const char* mask; // nullptr: NumberToText
+        const char* expected;
+    } cases[] = {
+        {std::nextafter(quotient, 0), nullptr, "5064,61538461538"},
+        {quotient, nullptr, "5064,61538461538"},
+        {std::nextafter(quotient, kInf), nullptr, "5064,61538461539"},
+        {-quotient, nullptr, "-5064,61538461538"},
+        {100000000000000.5, nullptr, "100000000000001"}, // exact ties go away from zero
+        {-100000000000000.5, nullptr, "-100000000000001"},
+        {std::nextafter(100000000000000.5, 0), nullptr, "100000000000000"},
+        {12345678901234.25, nullptr, "12345678901234,3"},
+        {1234567890123.125, nullptr, "1234567890123,13"},
+        {1234.499999999995, "0", "1234"}, // 1234.49999999999499..., not 1234.5 at 15 digits
+        {-1234.499999999995, "0", "-1234"},
+        {1.249999999999995, "0.0", "1,2"},
+        {0.1499999999999995, "0.0", "0,1"},
+        {100000000000000.5, "0", "100000000000001"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(c.mask ? FormatWithMask(c.value, c.mask) : NumberToText(c.value), c.expected) << c.value;
+    }
+    EXPECT_EQ(FormatWithMask(std::string_view("1234,499999999995"), "0"), "1234");
+    EXPECT_EQ(RoundDecimal(1234.499999999995, 0), 1234);
+}
+
+// Keeps the first `keep` of `count` digits (none when keep <= 0), adding one unit to the last kept
+// when the digits dropped are half a unit or more; trailing zeros go.
+void roundHalfAway(char* digits, int& count, int& point, int keep)
+{
+    if (count > keep) {
+        const bool up = keep >= 0 && digits[keep] >= '5';
+        count = std::max(keep, 0);
+        int i = count - 1;
+        for (; up && i >= 0 && digits[i] == '9'; --i) {
+            digits[i] = '0';
+        }
+        if (up && i >= 0) {
+            ++digits[i];
+        } else if (up) { // all nines: 1 a place higher
+            digits[0] = '1';
+            count = 1;
+            ++point;
+        }
+    }
+    while (count > 0 && digits[count - 1] == '0') {
+        --count;
+    }
+    if (count == 0) {
+        point = 0; // zero
+    }
+}
+
+// A value at 15 significant digits: |value| = 0.digits * 10^point, no trailing zeros.
+struct FifteenDigits {
+    bool negative = false;
+    std::array<char, 15> digits{};
+    int count = 0;
+    int point = 0;
+};
+
+// The exact decimal value of a double, worked out with big integers of the test's own, then
+// rounded half away from zero to 15 significant digits.
+FifteenDigits exactAtFifteenDigits(double value)
+{
+    std::uint64_t bits = 0;
+    std::memcpy(&bits, &value, sizeof bits);
+    const int biased = static_cast<int>(bits >> 52 & 0x7FF);
+    const std::uint64_t mantissa = (bits & ((1ULL << 52) - 1)) | (biased != 0 ? 1ULL << 52 : 0);
+    const int exponent = std::max(biased, 1) - 1075; // |value| = mantissa * 2^exponent
+    // Base 2^32, lowest word first. A negative exponent gives mantissa * 5^-exponent over
+    // 10^-exponent; for a subnormal that is 80 words.
+    std::uint32_t words[84]; // plain arrays: this runs a million times in unoptimised builds
+    int size = 0;
+    for (std::uint64_t m = mantissa; m != 0; m >>= 32) {
+        words[size++] = static_cast<std::uint32_t>(m);
+    }
+    for (int left = std::abs(exponent); left > 0; left -= 13) {
+        std::uint32_t factor = 1; // 2^13 or 5^13 at most, to stay within a word
+        for (int i = 0; i < std::min(left, 13); ++i) {
+            factor *= exponent > 0 ? 2 : 5;
+        }
+        std::uint64_t carry = 0;
+        for (int i = 0; i < size; ++i) {
+            carry += std::uint64_t{words[i]} * factor;
+            words[i] = static_cast<std::uint32_t>(carry);
+            carry >>= 32;
+        }
+        if (carry != 0) {
+            words[size++] = static_cast<std::uint32_t>(carry);
+        }
+    }
+    char text[800]; // the decimal digits of the big integer, filled from the end
+    char* const end = text + sizeof text;
+    char* first = end;
+    while (size > 0) {
+        std::uint64_t rest = 0;
+        for (int i = size - 1; i >= 0; --i) {
+            rest = rest << 32 | words[i];
+            words[i] = static_cast<std::uint32_t>(rest / 1000000000);
+            rest %= 1000000000;
+        }
+        while (size > 0 && words[size - 1] == 0) {
+            --size;
+        }
+        for (int i = 0; i < 9; ++i, rest /= 10) {
+            *--first = static_cast<char>('0' + rest % 10);
+        }
+    }
+    while (first != end && *first == '0') {
+        ++first;
+    }
+    FifteenDigits x;
+    x.count = static_cast<int>(end - first);
+    x.point = x.count + std::min(exponent, 0);
+    roundHalfAway(first, x.count, x.point, 15); // zero gets point 0 here
+    std::copy(first, first + x.count, x.digits.begin());
+    x.negative = bits >> 63 != 0 && x.count > 0;
+    return x;
+}
+
+// What NumberToText (decimals < 0) or FormatWithMask writes, from the value at 15 digits: the
+// digits placed around the comma, zeros filled in where they stand apart from it.
+std::string expectedText(FifteenDigits x, int decimals)
+{
+    if (decimals >= 0) {
+        roundHalfAway(x.digits.data(), x.count, x.point, x.point + decimals);
+    }
+    const int fractionDigits = decimals >= 0 ? decimals : std::max(x.count - x.point, 0);
+    const bool minus = x.negative && x.count > 0;
+    std::string text(minus + std::max(x.point, 1) + (fractionDigits > 0 ? fractionDigits + 1 : 0), '?');
+    char* p = text.data();
+    if (minus) {
+        *p++ = '-';
+    }
+    for (int place = std::max(x.point, 1) - 1; place >= -fractionDigits; --place) {
+        const int index = x.point - 1 - place; // the digit standing for 10^place
+        *p++ = index >= 0 && index < x.count ? x.digits[index] : '0';
+        if (place == 0 && fractionDigits > 0) {
+            *p++ = ',';
+        }
+    }
+    return text;
+}
+
+// Values tried against the exact reference, a multiple of the four writers; each case is cheap, as
+// the test runs under the sanitizers too.
+constexpr int kExactCases = 1000000;
+
+// Doubles as the program computes them: any mantissa from 1e-10 to 1e15, energies (factor x weight
+// x hours), totals, minutes and hours to burn, and exact ties of the 15-digit step.
+double programValue(std::mt19937_64& rng, const std::vector<double>& factors, int kind)
+{
+    const auto below = [&](std::uint64_t n) { return static_cast<double>(rng() % n); };
+    const auto energy = [&] {
+        const double weight = rng() % 2 == 0 ? 1 + below(999) : (1 + below(9999)) / 10;
+        return factors[rng() % factors.size()] * weight * (below(25) + below(60) / 60);
+    };
+    double value = 0;
+    switch (kind) {
+    case 0: { // every mantissa, binary exponents -34 to 49
+        const std::uint64_t bits = (rng() & ((1ULL << 52) - 1)) | (1023 - 34 + rng() % 84) << 52;
+        std::memcpy(&value, &bits, sizeof value);
+        break;
+    }
+    case 1:
+        value = energy();
+        break;
+    case 2: // a total read from its one-decimal text, plus a row's energy
+        value = below(100000000) / 10 + energy();
+        break;
+    case 3: { // minutes to burn an energy, then the hours of them and their leftover minutes
+        const double minutes =
+            60 * ((1 + below(99999)) / ((1 + below(999)) * factors[rng() % factors.size()]));
+        value = rng() % 3 == 0 ? minutes : rng() % 2 == 0 ? minutes / 60 : 60 * (minutes / 60 - below(10));
+        break;
+    }
+    default: { // a * 2^-t with a * 5^t of 16 digits: the 16th digit is 5 and nothing follows it
+        const int t = 1 + static_cast<int>(rng() % 22);
+        const auto five = static_cast<std::uint64_t>(std::pow(5.0, t));
+        const std::uint64_t low = (1000000000000000ULL + five - 1) / five;
+        const std::uint64_t high = 9999999999999999ULL / five;
+        std::uint64_t a = (low + rng() % (high - low + 1)) | 1;
+        if (a > high) {
+            a -= 2;
+        }
+        value = std::ldexp(static_cast<double>(a), -t);
+        break;
+    }
+    }
+    return rng() % 2 == 0 ? value : -value;
+}
+
+TEST(NumberRules, WriteTheExactValueRoundedOnce)
+{
+    std::vector<double> factors;
+    for (const auto& row : kCatalogue) {
+        factors.push_back(ReadDecimalNumber(row.kj));
+        factors.push_back(ReadDecimalNumber(row.kcal));
+    }
+    // The extremes, where the exact value has hundreds of digits (each with every writer below).
+    const double extremes[] = {DBL_MAX, DBL_MIN, std::nextafter(DBL_MIN, 0), kDenormMin, 3 * kDenormMin,
+                               1e21,    1e-20,   9007199254740994.0};
+    std::mt19937_64 rng(13);
+    int failures = 0;
+    for (int i = 0; i < kExactCases + 4 * static_cast<int>(std::size(extremes)) && failures < 10; ++i) {
+        const double value =
+            i < kExactCases ? programValue(rng, factors, i % 5) : extremes[(i - kExactCases) / 4];
+        // Each case one writer in turn: NumberToText, then the masks "0", "0.0", "0.00".
+        const int decimals = i % 4 - 1;
+        const char* const masks[] = {"0", "0.0", "0.00"};
+        const std::string written =
+            decimals < 0 ? NumberToText(value) : FormatWithMask(value, masks[decimals]);
+        const std::string expected = expectedText(exactAtFifteenDigits(value), decimals);
+        if (written != expected) { // no EXPECT per case: a million of them would be slow
+            ++failures;
+            ADD_FAILURE() << std::hexfloat << value << " with " << decimals << " decimals: written "
+                          << written << ", exactly " << expected;
         }
     }
 }
