@@ -291,8 +291,9 @@ private:
         // Rows added with whole durations sum exactly to the duration totals. The energy totals
         // are running sums rounded at every add, and a deletion takes the row's rounded value
         // off: they stay within a twentieth per add of the rows' sum.
-        if (m_durationsExact)
+        if (m_durationsExact) {
             ASSERT_EQ(60 * ReadDecimalNumber(f->Label24.caption()) + minutes, rowMinutes);
+        }
         const Label* energyTotals[] = {&f->Label18, &f->Label21};
         for (int i : {0, 1}) {
             const double total = ReadDecimalNumber(energyTotals[i]->caption());
