@@ -2,9 +2,11 @@
 
 #include <QRadioButton>
 #include <QSignalBlocker>
+#include <QTimer>
 
 #include "platform/qt/form_view.h"
 #include "platform/qt/qt_text.h"
+#include "platform/window.h"
 
 namespace movesta {
 
@@ -25,9 +27,17 @@ QRadioButton* FormView::bindOption(OptionButton& option, QRect geometry, QWidget
             sync();
     };
     Binding& b = addBinding(option, widget, std::move(kind));
-    b.connections.push_back(connect(widget, &QRadioButton::clicked, widget, [&option, sync] {
+    b.connections.push_back(connect(widget, &QRadioButton::clicked, widget, [this, widget, &option, sync] {
         option.select();
         sync();
+        // Chosen with an arrow key, the button takes the focus after its click; a handler that
+        // sent the focus elsewhere (the weight box) gets it back once the key is done.
+        if (Control* asked = m_model.focusedControl(); asked && asked != &option) {
+            QTimer::singleShot(0, widget, [this, asked] {
+                if (QWidget* target = widgetOf(*asked); target && target->isVisible())
+                    target->setFocus(Qt::OtherFocusReason);
+            });
+        }
     }));
     return widget;
 }
