@@ -4,6 +4,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -64,8 +65,13 @@ bool NumberDialog::eventFilter(QObject* watched, QEvent* event)
 
 std::optional<std::string> AskNumberInDialog(const DesktopServices::NumberQuestion& question, QWidget* parent)
 {
+    const QPointer<QWidget> asking = parent;
     NumberDialog dialog(question, parent);
-    if (dialog.exec() != QDialog::Accepted)
+    const bool accepted = dialog.exec() == QDialog::Accepted;
+    // The keyboard goes back to the window that asked, also where no window manager hands it on.
+    if (asking)
+        asking->activateWindow();
+    if (!accepted)
         return std::nullopt;
     return dialog.answer();
 }
