@@ -148,8 +148,8 @@ public:
     void cilj_Click();
     void AskTargetEnergy();
     // Sets the target from the text of the dialog's box: up to five digits, blanks around them
-    // ignored; empty or 0 removes the target. Any other text changes nothing and gives false.
-    bool SetTargetEnergy(const std::string& kcal);
+    // ignored; empty or 0 removes the target. Any other text (pasted) changes nothing.
+    void SetTargetEnergy(const std::string& kcal);
     // Label25 := the kcal total as a share of the target; empty without a target or when the
     // total cannot be read.
     void ShowShareOfTarget();

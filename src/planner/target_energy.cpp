@@ -53,11 +53,11 @@ void Form7::AskTargetEnergy()
         SetTargetEnergy(*answer);
 }
 
-bool Form7::SetTargetEnergy(const std::string& kcal)
+void Form7::SetTargetEnergy(const std::string& kcal)
 {
     const std::optional<std::string> digits = targetDigits(kcal);
     if (!digits)
-        return false;
+        return;
     // Written as a number, so that "01500" shows as 1500; 0 is no target at all.
     const double target = digits->empty() ? 0 : ReadDecimalNumber(*digits);
     const std::string caption = target > 0 ? NumberToText(target) : std::string();
@@ -65,7 +65,6 @@ bool Form7::SetTargetEnergy(const std::string& kcal)
     for (Control* row : std::initializer_list<Control*>{&Label20, &Label23, &Label26, &Line5})
         row->setVisible(!caption.empty());
     ShowShareOfTarget();
-    return true;
 }
 
 void Form7::ShowShareOfTarget()
