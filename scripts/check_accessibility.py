@@ -415,6 +415,31 @@ def planner():
         "push button 'Movesta product page'", "push button 'Exit'", "push button 'Delete Selected'",
         "push button 'Delete All'", "push button 'Dodaj'", "link 'Copy to Clipboard'",
         "push button 'Copy to Clipboard'"])
+    target_energy(win)
+
+
+def target_energy(win):
+    """Ctrl+T asks for the target in a dialog read like any window; 500 kcal against the 126 kcal
+    added, the planner reads the target and its share, 25 %."""
+    bring_to_front("Energy Expenditure")
+    run("xdotool", "key", "ctrl+t")
+    dialog = wait_for(lambda: window("Target Energy"))
+    if dialog is None:
+        miss("Ctrl+T did not open the dialog 'Target Energy'")
+        return
+    box = expect_input(dialog, "text", "Target energy expenditure (kcal)")
+    check_every_node(dialog)
+    if box is None:
+        return
+    run("xdotool", "type", "--delay", "50", "5x00")
+    if expect_input(dialog, "text", "Target energy expenditure (kcal)", "500") is None:
+        return
+    run("xdotool", "key", "Return")
+    if not wait_for(lambda: window("Target Energy") is None):
+        miss("Return did not close the dialog")
+        return
+    expect_reading(win, "target", "500", ("target", "kcal"), numeric=True)
+    expect_reading(win, "share of the target", "25 %", ("share", "target"))
 
 
 def time_to_burn():

@@ -75,9 +75,8 @@ void Form7::Label16_Change()
 
 void Form7::Label21_Change()
 {
-    // A share is shown only against a target energy; while the target is empty, so is the share.
-    if (Label23.caption().empty())
-        Label25.setCaption("");
+    // The share of the target follows every change of the kcal total, adds and deletions alike.
+    ShowShareOfTarget();
 }
 
 } // namespace movesta

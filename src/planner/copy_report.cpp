@@ -1,6 +1,7 @@
 // The planner report: the selected-activity list and its totals as plain text on the clipboard.
 
 #include <cstddef>
+#include <optional>
 #include <string>
 
 #include "planner/form7.h"
@@ -72,10 +73,25 @@ void Form7::CopyReport()
     report += "Total energy expenditure of selected physical activities = ";
     report += Label21.caption();
     report += " kcal";
+    if (const std::optional<std::string> target = TargetEnergyLine()) {
+        report += kLineBreak;
+        report += *target;
+    }
     Text2.setText(std::move(report));
 
     desktop().clearClipboard();
     desktop().setClipboardText(Text2.text());
+}
+
+std::optional<std::string> Form7::TargetEnergyLine() const
+{
+    if (Label23.caption().empty())
+        return std::nullopt;
+    std::string line = "Target energy expenditure = " + Label23.caption() + " kcal";
+    // The share as the window shows it; a total that cannot be read leaves none to write.
+    if (!Label25.caption().empty())
+        line += " (" + Label25.caption() + ")";
+    return line;
 }
 
 } // namespace movesta

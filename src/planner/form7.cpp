@@ -81,7 +81,7 @@ Form7::Form7(DesktopServices& desktop, const Form1& mainWindow)
     Label16.setToolTip("Minuta");
     Label18.setToolTip("Ukupna energetska potro\u0161nja (KJ)");
     Label21.setToolTip("Ukupna energetska potro\u0161nja (kcal)");
-    Label20.setCaption("Ciljana energetska potor\u0161nja:");
+    Label20.setCaption("Ciljana energetska potro\u0161nja:");
     Label26.setCaption("kcal");
     for (Control* hidden : std::initializer_list<Control*>{&Label20, &Label23, &Label26, &Line5})
         hidden->setVisible(false);
@@ -131,6 +131,7 @@ Form7::Form7(DesktopServices& desktop, const Form1& mainWindow)
     kopi.onClick = [this] { kopi_Click(); };
     Label34.onClick = [this] { Label34_Click(); };
     Image7.onClick = [this] { Image7_Click(); };
+    cilj.onClick = [this] { cilj_Click(); };
 }
 
 void Form7::runStep(const std::function<void()>& step)

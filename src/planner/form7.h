@@ -6,6 +6,7 @@
 
 #include <functional>
 #include <initializer_list>
+#include <optional>
 #include <string>
 
 #include "platform/controls.h"
@@ -71,11 +72,11 @@ public:
     Label Label16{*this, "Label16"}; // total minutes, 0 to 59
     Label Label18{*this, "Label18"}; // total kJ
     Label Label21{*this, "Label21"}; // total kcal, green on black
-    Label Label25{*this, "Label25"}; // share of the target energy; empty until a target is set
+    Label Label25{*this, "Label25"}; // share of the target energy, "57 %"; empty without a target
 
-    // Target row, kept for a target energy and hidden until one is set
-    Label Label20{*this, "Label20"};  // "Ciljana energetska potoršnja:"
-    Label Label23{*this, "Label23"};  // target energy in kcal; empty
+    // Target row, shown while a target energy is set
+    Label Label20{*this, "Label20"};  // "Ciljana energetska potrošnja:"
+    Label Label23{*this, "Label23"};  // target energy in kcal, whole; empty for none
     Label Label26{*this, "Label26"};  // "kcal"
     Decoration Line5{*this, "Line5"}; // rule above the target row
 
@@ -97,6 +98,7 @@ public:
     MenuItem spr{*this, "spr", "Spremi ispis u Word", "Ctrl+W"}; // kept disabled, Ctrl+W with it
     MenuItem kopi{*this, "kopi", "Copy to Clipboard", "Ctrl+C"};
     MenuItem izl{*this, "izl", "Exit", "Ctrl+I"};
+    MenuItem cilj{*this, "cilj", "Target Energy...", "Ctrl+T"}; // asks for the target energy
 
     // Inputs and preview
     void Form_Load() override;
@@ -138,6 +140,19 @@ public:
     void Label34_Click();
     void Image7_Click();
     void CopyReport();
+    // The report's line about the target, "Target energy expenditure = 1500 kcal (57 %)";
+    // nothing while no target is set.
+    std::optional<std::string> TargetEnergyLine() const;
+
+    // The target energy: asked for by the menu, it lives as long as the window
+    void cilj_Click();
+    void AskTargetEnergy();
+    // Sets the target from the text of the dialog's box: up to five digits, blanks around them
+    // ignored; empty or 0 removes the target. Any other text (pasted) changes nothing.
+    void SetTargetEnergy(const std::string& kcal);
+    // Label25 := the kcal total as a share of the target; empty without a target or when the
+    // total cannot be read.
+    void ShowShareOfTarget();
 
 private:
     // Runs one step of a procedure whose failing steps are skipped: a number that cannot be read

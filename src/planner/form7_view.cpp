@@ -49,6 +49,9 @@ constexpr int kPreviewTop = 77;   // "Selected physical activities:" and the pre
 constexpr int kListTop = 99;
 constexpr int kListHeight = 126;
 constexpr int kTotalTop = 229;
+constexpr int kTargetRuleTop = 254; // Line5, under the totals row
+constexpr int kTargetTop = 259;     // the target row, in room the window leaves empty without one
+constexpr int kTargetLeft = 460;    // clear of the "Copy to Clipboard" link, which ends at 456
 constexpr int kRowHeight = 20;
 constexpr int kHeadingHeight = 18;
 
@@ -174,6 +177,8 @@ Form7View::Form7View(Form7& model, QtWindowManager& manager)
     // Ctrl+W stays free.
     menu->addSeparator();
     bindMenuItem(model.kopi, menu);
+    menu->addSeparator();
+    bindMenuItem(model.cilj, menu);
     menu->addSeparator();
     bindMenuItem(model.izl, menu);
     auto* layout = new QVBoxLayout(this);
@@ -304,7 +309,25 @@ Form7View::Form7View(Form7& model, QtWindowManager& manager)
             ->setAccessibleDescription(QStringLiteral("Total ") + QString::fromLatin1(column.accessibleName));
     }
     numberLabel(bindLabel(model.Label22, kNameColumn.at(kTotalTop, kRowHeight + 2), number));
-    bindLabel(model.Label25, QRect(kScrollBarLeft, kTotalTop, kScrollBarWidth, kRowHeight + 2));
+    // The share of the target, right of the kcal total, as far as the window's right edge.
+    constexpr int kShareWidth = 55;
+    QLabel* share =
+        bindShrinkingLabel(model.Label25, QRect(kScrollBarLeft, kTotalTop, kShareWidth, kRowHeight + 2));
+    share->setContentsMargins(inset, 0, 0, 0);
+    share->setAccessibleDescription(QStringLiteral("Share of the target energy"));
+
+    // The target row under the totals, shown while a target is set: its caption ends where the
+    // kJ column does, the target stands in the kcal column, its unit where the share stands.
+    const int targetLeft = kTargetLeft;
+    bindLine(model.Line5,
+             QRect(targetLeft, kTargetRuleTop, kKcalColumn.left + kKcalColumn.width - targetLeft, 2));
+    bindLabel(model.Label20,
+              QRect(targetLeft, kTargetTop, kKjColumn.left + kKjColumn.width - targetLeft, kRowHeight + 2),
+              number);
+    numberLabel(bindShrinkingLabel(model.Label23, kKcalColumn.at(kTargetTop, kRowHeight + 2), number))
+        ->setAccessibleDescription(QStringLiteral("Target energy expenditure kcal"));
+    bindLabel(model.Label26, QRect(kScrollBarLeft, kTargetTop, kShareWidth, kRowHeight + 2))
+        ->setContentsMargins(inset, 0, 0, 0);
 
     // Right edge: the picture buttons that repeat the menu.
     bindPicture(model.Image4, twipsRect(11280, 240, 480, 480));

@@ -3,6 +3,7 @@
 // What the windows need of the desktop: modal message boxes, the clipboard and the shell's
 // "open" action. The Qt implementation shows real dialogs; tests use a recording fake.
 
+#include <optional>
 #include <string>
 
 namespace movesta {
@@ -34,6 +35,18 @@ public:
 
     // The one address of the product page, opened by the banner pictures of every window.
     virtual std::string productPageAddress() const = 0;
+
+    // A whole number asked for in a small modal dialog: a caption with its box, OK and Cancel.
+    // The box opens holding `current` and takes typed digits only, at most `digits` of them.
+    struct NumberQuestion {
+        std::string title;
+        std::string prompt; // the box's caption, also its name for screen readers
+        std::string current;
+        int digits = 0;
+    };
+    // The box's text on OK, nothing on Cancel. A pasted text passes the key filter, so the
+    // answer may hold anything: the window checks it.
+    virtual std::optional<std::string> askNumber(const NumberQuestion& question) = 0;
 };
 
 } // namespace movesta

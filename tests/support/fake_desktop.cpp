@@ -26,6 +26,8 @@ FakeDesktop::~FakeDesktop()
 {
     if (!m_answers.empty())
         g_fail(std::to_string(m_answers.size()) + " scripted message answer(s) never used");
+    if (!m_numberAnswers.empty())
+        g_fail(std::to_string(m_numberAnswers.size()) + " scripted number answer(s) never used");
 }
 
 int FakeDesktop::messageBox(const std::string& prompt, MessageButtons buttons, MessageIcon icon,
@@ -41,6 +43,20 @@ int FakeDesktop::messageBox(const std::string& prompt, MessageButtons buttons, M
     }
     const int answer = m_answers.front();
     m_answers.pop_front();
+    return answer;
+}
+
+std::optional<std::string> FakeDesktop::askNumber(const NumberQuestion& question)
+{
+    numberQuestions.push_back(question);
+    if (m_numberAnswerer)
+        return m_numberAnswerer(question);
+    if (m_numberAnswers.empty()) {
+        g_fail("unexpected number dialog: \"" + question.prompt + "\" (" + question.title + ")");
+        return std::nullopt;
+    }
+    std::optional<std::string> answer = std::move(m_numberAnswers.front());
+    m_numberAnswers.pop_front();
     return answer;
 }
 

@@ -1,11 +1,12 @@
 #pragma once
 
 // Desktop services for tests, fuzz targets and the soak: records every call and answers message
-// boxes from a script. A message box that nobody expected, or a scripted answer left unused when
-// the fake goes, is a failure: it would hang a real run, or the test did not go where it meant to.
+// boxes and number dialogs from a script. A dialog that nobody expected, or a scripted answer left unused
+// when the fake goes, is a failure: it would hang a real run, or the test did not go where it meant to.
 
 #include <deque>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -38,6 +39,7 @@ public:
     void setClipboardText(const std::string& text) override;
     void openAddress(const std::string& address) override { opened.push_back(address); }
     std::string productPageAddress() const override { return "https://movesta.example/"; }
+    std::optional<std::string> askNumber(const NumberQuestion& question) override;
 
     // The next message box is expected and gets this answer.
     void expectMessage(int answer = kAnswerOk) { m_answers.push_back(answer); }
@@ -49,7 +51,16 @@ public:
     }
     int pendingAnswers() const { return static_cast<int>(m_answers.size()); }
 
+    // The next number dialog is expected and gets this answer; nullopt is Cancel.
+    void expectNumber(std::optional<std::string> answer) { m_numberAnswers.push_back(std::move(answer)); }
+    // Answers every number dialog from now on, for instance with the real dialog (widget tests).
+    void answerNumbers(std::function<std::optional<std::string>(const NumberQuestion&)> answerer)
+    {
+        m_numberAnswerer = std::move(answerer);
+    }
+
     std::vector<MessageCall> messages;
+    std::vector<NumberQuestion> numberQuestions;
     std::vector<std::string> opened;
     std::vector<std::string> clipboardLog; // "clear" and "set:<text>" in call order
     std::string clipboard;
@@ -57,6 +68,8 @@ public:
 private:
     std::deque<int> m_answers;
     std::function<int(const MessageCall&)> m_answerer;
+    std::deque<std::optional<std::string>> m_numberAnswers;
+    std::function<std::optional<std::string>(const NumberQuestion&)> m_numberAnswerer;
 };
 
 } // namespace movesta::testing

@@ -9,6 +9,8 @@
 #include <QMessageBox>
 #include <QUrl>
 
+#include "platform/qt/number_dialog.h"
+
 namespace movesta {
 
 namespace {
@@ -34,6 +36,11 @@ QString findProductPage()
 QtDesktopServices::QtDesktopServices()
     : m_productPage(QUrl::fromLocalFile(findProductPage()).toString().toStdString())
 {}
+
+std::optional<std::string> QtDesktopServices::askNumber(const NumberQuestion& question)
+{
+    return AskNumberInDialog(question, QApplication::activeWindow());
+}
 
 int QtDesktopServices::messageBox(const std::string& prompt, MessageButtons buttons, MessageIcon icon,
                                   const std::string& title)

@@ -16,6 +16,8 @@ public:
     void openAddress(const std::string& address) override;
     std::string productPageAddress() const override { return m_productPage; }
 
+    std::optional<std::string> askNumber(const NumberQuestion& question) override;
+
 private:
     std::string m_productPage;
 };
