@@ -5,9 +5,16 @@
 //   DeleteLast   the last row selected and deleted, then the event loop, per operation
 //   DeleteMiddle the middle row selected and deleted, then the event loop, per operation
 //   CopyReport   the report of N rows put on the clipboard, per row (counter total_ms: the whole)
+// With --peak-memory=model|view ROWS it measures instead the peak resident memory of a process that
+// fills the planner's list to ROWS rows: the window models alone, or the program with the planner
+// shown (its views). It prints "peak_kib <value>" from VmHWM.
 
+#include <cstdio>
+#include <cstring>
+#include <fstream>
 #include <memory>
 #include <random>
+#include <string>
 #include <utility>
 
 #include "app/register_forms.h"
@@ -16,6 +23,7 @@
 #include "planner/form7.h"
 #include "platform/qt/form_view.h"
 #include "platform/qt/qt_window_manager.h"
+#include "platform/window_manager.h"
 
 namespace movesta::bench {
 namespace {
@@ -202,11 +210,58 @@ void registerAll()
     }
 }
 
+long peakResidentKiB()
+{
+    std::ifstream status("/proc/self/status");
+    std::string line;
+    while (std::getline(status, line))
+        if (line.rfind("VmHWM:", 0) == 0)
+            return std::stol(line.substr(6));
+    return -1;
+}
+
+// Fills the list to `rows` rows with the models alone, or with the program and its views shown.
+int peakMemory(int argc, char** argv, bool withViews, int rows)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    Form7* planner = nullptr;
+    BenchDesktop desktop;
+    WindowManager models;
+    if (withViews) {
+        theSession = std::make_unique<PlannerSession>();
+        planner = &theSession->planner();
+    } else {
+        models.registerForm(kMainWindowId, [&] { return std::make_unique<Form1>(desktop, models); });
+        models.registerForm(kPlannerId, [&] {
+            return std::make_unique<Form7>(desktop, static_cast<Form1&>(*models.find(kMainWindowId)));
+        });
+        static_cast<Form1*>(models.show(kMainWindowId))->Text1.setText("70");
+        planner = static_cast<Form7*>(models.show(kPlannerId));
+        planner->Combo1.choose(0);
+        planner->Combo4.choose(1);
+        planner->Combo5.choose(6);
+    }
+    for (int i = 0; i < rows; ++i)
+        planner->Image5.click();
+    planner->List4.setListIndex(rows / 2);
+    Settle();
+    const bool filled = planner->List1.listCount() == rows;
+    theSession.reset();
+    std::printf("peak_kib %ld\n", peakResidentKiB());
+    return filled ? 0 : 1;
+}
+
 } // namespace
 } // namespace movesta::bench
 
 int main(int argc, char** argv)
 {
+    if (argc == 3 && std::strncmp(argv[1], "--peak-memory=", 14) == 0) {
+        const bool withViews = std::strcmp(argv[1] + 14, "view") == 0;
+        return movesta::bench::peakMemory(argc, argv, withViews, std::atoi(argv[2]));
+    }
     movesta::bench::registerAll();
     return movesta::bench::RunWindowBenchmarks(argc, argv, [] { movesta::bench::theSession.reset(); });
 }
