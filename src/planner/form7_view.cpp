@@ -1,17 +1,14 @@
 #include "planner/form7_view.h"
 
-#include <QAbstractItemView>
 #include <QComboBox>
-#include <QHelpEvent>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
+#include <QListView>
 #include <QMenu>
 #include <QMenuBar>
 #include <QScrollBar>
-#include <QStyle>
-#include <QStyledItemDelegate>
-#include <QToolTip>
+#include <QTableView>
 #include <QVBoxLayout>
 
 #include <array>
@@ -56,106 +53,6 @@ constexpr int kHeadingHeight = 18;
 constexpr int kInputLeft = 8;
 constexpr int kInputWidth = 288;
 constexpr int kInputHeight = 24;
-
-// Rows of a column are as wide as the column: long names are elided (the full name shows in
-// a tool tip and above the list), never scrolled sideways, so the five lists keep one height.
-class ColumnDelegate : public QStyledItemDelegate {
-public:
-    ColumnDelegate(Qt::Alignment alignment, QListWidget* list)
-        : QStyledItemDelegate(list)
-        , m_alignment(alignment)
-        , m_list(list)
-    {}
-
-    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override
-    {
-        QSize size = QStyledItemDelegate::sizeHint(option, index);
-        size.setWidth(m_list->viewport()->width());
-        return size;
-    }
-
-    bool helpEvent(QHelpEvent* event, QAbstractItemView* view, const QStyleOptionViewItem& option,
-                   const QModelIndex& index) override
-    {
-        if (event->type() != QEvent::ToolTip || !index.isValid())
-            return QStyledItemDelegate::helpEvent(event, view, option, index);
-        const QString text = index.data(Qt::DisplayRole).toString();
-        if (option.fontMetrics.horizontalAdvance(text) > option.rect.width() - 2 * textMargin(view))
-            QToolTip::showText(event->globalPos(), text, view);
-        else
-            QToolTip::hideText();
-        return true;
-    }
-
-    // The blank the style leaves between a row's edge and its text.
-    static int textMargin(const QWidget* view)
-    {
-        return view->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, view) + 1;
-    }
-
-protected:
-    void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override
-    {
-        QStyledItemDelegate::initStyleOption(option, index);
-        option->displayAlignment = m_alignment | Qt::AlignVCenter;
-        option->textElideMode = Qt::ElideRight;
-    }
-
-private:
-    Qt::Alignment m_alignment;
-    QListWidget* m_list;
-};
-
-// Keeps the five lists and the shared scroll bar on the same first row. The row scrolled to is
-// remembered, because a list whose layout has not caught up with a new row yet would cut it
-// down to its old end and drag the others with it; each list takes it up again when its own
-// range changes.
-class ScrollLink : public QObject {
-public:
-    ScrollLink(QScrollBar* shared, QObject* parent)
-        : QObject(parent)
-        , m_shared(shared)
-    {
-        follow(shared);
-    }
-
-    void addList(QAbstractItemView* list)
-    {
-        QScrollBar* bar = list->verticalScrollBar();
-        follow(bar);
-        connect(bar, &QScrollBar::rangeChanged, this, [this, bar](int minimum, int maximum) {
-            m_value = qBound(minimum, m_value, maximum);
-            m_propagating = true;
-            m_shared->setRange(minimum, maximum);
-            m_shared->setPageStep(bar->pageStep());
-            m_shared->setValue(m_value);
-            m_shared->setVisible(maximum > minimum);
-            bar->setValue(m_value);
-            m_propagating = false;
-        });
-    }
-
-private:
-    void follow(QScrollBar* bar)
-    {
-        m_bars.push_back(bar);
-        connect(bar, &QScrollBar::valueChanged, this, [this, bar](int value) {
-            if (m_propagating)
-                return;
-            m_value = value;
-            m_propagating = true;
-            for (QScrollBar* other : std::as_const(m_bars))
-                if (other != bar)
-                    other->setValue(value);
-            m_propagating = false;
-        });
-    }
-
-    QScrollBar* m_shared;
-    QList<QScrollBar*> m_bars;
-    int m_value = 0;
-    bool m_propagating = false;
-};
 
 } // namespace
 
@@ -213,7 +110,7 @@ Form7View::Form7View(Form7& model, QtWindowManager& manager)
     // The table. Numbers stand right-aligned, their last digit under the list's last digit.
     const Qt::Alignment number = Qt::AlignRight | Qt::AlignVCenter;
     const Qt::Alignment name = Qt::AlignLeft | Qt::AlignVCenter;
-    std::array<QListWidget*, 5> lists{};
+    std::array<QTableView*, 5> lists{};
     const struct {
         ListBox& list;
         Column column;
@@ -227,12 +124,10 @@ Form7View::Form7View(Form7& model, QtWindowManager& manager)
         {model.List4, kKcalColumn, number, "kcal"},
     };
     for (std::size_t i = 0; i < lists.size(); ++i) {
-        QListWidget* list = bindList(columns[i].list, columns[i].column.at(kListTop, kListHeight));
+        QTableView* list = bindListColumn(columns[i].list, columns[i].column.at(kListTop, kListHeight),
+                                          columns[i].alignment);
         list->setAccessibleName(QString::fromLatin1(columns[i].accessibleName));
-        list->setItemDelegate(new ColumnDelegate(columns[i].alignment, list));
-        list->setTextElideMode(Qt::ElideRight);
-        list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-        list->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        list->setAutoScroll(false); // the five scroll as one, by the shared bar below
         // The selected row shows in all five columns, whichever has the focus, and stays
         // highlighted while another window is active (some themes grey an inactive selection out).
         QPalette palette = list->palette();
@@ -248,21 +143,60 @@ Form7View::Form7View(Form7& model, QtWindowManager& manager)
         lists[i] = list;
     }
     // Labels line up with the text inside the list rows: the list's frame plus the row's margin.
-    const int inset = lists[0]->frameWidth() + ColumnDelegate::textMargin(lists[0]);
+    const int inset = lists[0]->frameWidth() + ListTextMargin(lists[0]);
     const auto numberLabel = [&](QLabel* label) {
         label->setContentsMargins(0, 0, inset, 0);
         return label;
     };
 
-    // The shared scroll bar, right of the kcal column: the lists themselves show none.
+    // The shared scroll bar, right of the kcal column, holds the first row that the five columns
+    // show, and each column follows it. It moves to show the selected row and a row just added; the
+    // wheel over a column turns it.
     auto* scroll = new QScrollBar(Qt::Vertical, client());
     scroll->setGeometry(kScrollBarLeft, kListTop, kScrollBarWidth, kListHeight);
     scroll->setAccessibleName(QStringLiteral("Scroll selected physical activities"));
     scroll->setRange(0, 0);
     scroll->hide(); // shown while there is something to scroll
-    auto* link = new ScrollLink(scroll, this);
-    for (QListWidget* list : lists)
-        link->addList(list);
+    QTableView* first = lists[0];
+    const auto wholeRows = [first] {
+        return qMax(1, first->viewport()->height() / qMax(1, first->verticalHeader()->defaultSectionSize()));
+    };
+    const auto showRow = [scroll, wholeRows](int row) {
+        if (row < scroll->value())
+            scroll->setValue(row);
+        else if (row >= scroll->value() + wholeRows())
+            scroll->setValue(row - wholeRows() + 1);
+    };
+    const auto fitRange = [scroll, first, wholeRows] {
+        const int last = qMax(0, first->model()->rowCount() - wholeRows());
+        scroll->setRange(0, last);
+        scroll->setPageStep(wholeRows());
+        scroll->setVisible(last > 0);
+    };
+    connect(first->model(), &QAbstractItemModel::rowsInserted, scroll, [fitRange, showRow](auto, int row) {
+        fitRange();
+        showRow(row);
+    });
+    connect(first->model(), &QAbstractItemModel::rowsRemoved, scroll, fitRange);
+    connect(first->model(), &QAbstractItemModel::modelReset, scroll, fitRange);
+    connect(first->selectionModel(), &QItemSelectionModel::currentChanged, scroll,
+            [showRow](QModelIndex row) {
+                if (row.isValid())
+                    showRow(row.row());
+            });
+    for (QTableView* list : lists) {
+        QScrollBar* own = list->verticalScrollBar();
+        connect(scroll, &QScrollBar::valueChanged, own, &QScrollBar::setValue);
+        // A column lays out new rows when the event loop comes round: until then its range stops
+        // short of the position, which it takes up when the range grows.
+        connect(own, &QScrollBar::rangeChanged, scroll, [own, scroll] { own->setValue(scroll->value()); });
+        connect(own, &QScrollBar::valueChanged, scroll, [own, scroll](int value) {
+            if (value < own->maximum() || value >= scroll->value())
+                scroll->setValue(value); // the wheel over the column, or a row scrolled to
+            if (own->maximum() >= scroll->value())
+                own->setValue(scroll->value());
+        });
+    }
 
     QLabel* chosen = bindShrinkingLabel(model.Label19, kNameColumn.at(kNameTop, kPreviewTop - kNameTop - 3),
                                         Qt::AlignLeft | Qt::AlignBottom, true);

@@ -27,9 +27,11 @@ class QCompleter;
 class QFrame;
 class QLabel;
 class QLineEdit;
-class QListWidget;
+class QAbstractItemView;
+class QListView;
 class QMenu;
 class QRadioButton;
+class QTableView;
 
 namespace movesta {
 
@@ -66,7 +68,10 @@ public:
     QFrame* bindLine(Decoration& line, QRect geometry);
     QLineEdit* bindTextBox(TextBox& box, QRect geometry, Qt::Alignment alignment = Qt::AlignLeft);
     QComboBox* bindCombo(ComboBox& combo, QRect geometry);
-    QListWidget* bindList(ListBox& list, QRect geometry);
+    QListView* bindList(ListBox& list, QRect geometry);
+    // One column of a table made of list boxes side by side: no headers, no grid, rows of one
+    // height as wide as the column, text aligned as given.
+    QTableView* bindListColumn(ListBox& list, QRect geometry, Qt::Alignment alignment);
     PictureWidget* bindPicture(Picture& picture, QRect geometry);
     QRadioButton* bindOption(OptionButton& option, QRect geometry, QWidget* parent);
     QAction* bindMenuItem(MenuItem& item, QMenu* menu);
@@ -104,6 +109,9 @@ private:
     Binding& addBinding(Control& control, QWidget* widget, Kind kind);
     // Shows the label's caption; `kind` brings what a kind of label adds (a link's click).
     QLabel* setUpLabel(QLabel* widget, Label& label, QRect geometry, Qt::Alignment alignment, Kind kind);
+    // Shows the list box's items and selection in `view`; `restyle` follows a change of its font.
+    void bindItemView(ListBox& list, QAbstractItemView* view, QRect geometry, Qt::Alignment alignment,
+                      std::function<void()> restyle = {});
     // A typed character goes through the box's KeyPress, which may drop it.
     static std::function<bool(QEvent&)> typedKeys(TextBox& box);
     void applyStyle(const Binding& binding) const;
@@ -118,6 +126,9 @@ private:
     bool m_closingByManager = false;
     QCompleter* m_lentCompleter = nullptr; // lent to each combo's line edit while it is set up
 };
+
+// The blank a list's row leaves between its edge and its text.
+int ListTextMargin(const QWidget* view);
 
 // The character code a key event types, as the KeyPress handlers see it; -1 for keys that
 // type no character (arrows, Delete, Home, End, function keys).
