@@ -1,14 +1,12 @@
 #include "planner/form7_view.h"
 
 #include <QComboBox>
-#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
 #include <QMenu>
 #include <QMenuBar>
 #include <QScrollBar>
-#include <QTableView>
 #include <QVBoxLayout>
 
 #include <array>
@@ -110,7 +108,7 @@ Form7View::Form7View(Form7& model, QtWindowManager& manager)
     // The table. Numbers stand right-aligned, their last digit under the list's last digit.
     const Qt::Alignment number = Qt::AlignRight | Qt::AlignVCenter;
     const Qt::Alignment name = Qt::AlignLeft | Qt::AlignVCenter;
-    std::array<QTableView*, 5> lists{};
+    std::array<QListView*, 5> lists{};
     const struct {
         ListBox& list;
         Column column;
@@ -124,10 +122,10 @@ Form7View::Form7View(Form7& model, QtWindowManager& manager)
         {model.List4, kKcalColumn, number, "kcal"},
     };
     for (std::size_t i = 0; i < lists.size(); ++i) {
-        QTableView* list = bindListColumn(columns[i].list, columns[i].column.at(kListTop, kListHeight),
-                                          columns[i].alignment);
+        QListView* list =
+            bindList(columns[i].list, columns[i].column.at(kListTop, kListHeight), columns[i].alignment);
         list->setAccessibleName(QString::fromLatin1(columns[i].accessibleName));
-        list->setAutoScroll(false); // the five scroll as one, by the shared bar below
+        list->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff); // the shared one below stands for all
         // The selected row shows in all five columns, whichever has the focus, and stays
         // highlighted while another window is active (some themes grey an inactive selection out).
         QPalette palette = list->palette();
@@ -149,53 +147,20 @@ Form7View::Form7View(Form7& model, QtWindowManager& manager)
         return label;
     };
 
-    // The shared scroll bar, right of the kcal column, holds the first row that the five columns
-    // show, and each column follows it. It moves to show the selected row and a row just added; the
-    // wheel over a column turns it.
+    // The shared scroll bar, right of the kcal column, and the five lists keep one first row.
     auto* scroll = new QScrollBar(Qt::Vertical, client());
     scroll->setGeometry(kScrollBarLeft, kListTop, kScrollBarWidth, kListHeight);
     scroll->setAccessibleName(QStringLiteral("Scroll selected physical activities"));
     scroll->setRange(0, 0);
     scroll->hide(); // shown while there is something to scroll
-    QTableView* first = lists[0];
-    const auto wholeRows = [first] {
-        return qMax(1, first->viewport()->height() / qMax(1, first->verticalHeader()->defaultSectionSize()));
-    };
-    const auto showRow = [scroll, wholeRows](int row) {
-        if (row < scroll->value())
-            scroll->setValue(row);
-        else if (row >= scroll->value() + wholeRows())
-            scroll->setValue(row - wholeRows() + 1);
-    };
-    const auto fitRange = [scroll, first, wholeRows] {
-        const int last = qMax(0, first->model()->rowCount() - wholeRows());
+    connect(lists[0]->verticalScrollBar(), &QScrollBar::rangeChanged, scroll, [scroll, lists](int, int last) {
         scroll->setRange(0, last);
-        scroll->setPageStep(wholeRows());
+        scroll->setPageStep(lists[0]->verticalScrollBar()->pageStep());
         scroll->setVisible(last > 0);
-    };
-    connect(first->model(), &QAbstractItemModel::rowsInserted, scroll, [fitRange, showRow](auto, int row) {
-        fitRange();
-        showRow(row);
     });
-    connect(first->model(), &QAbstractItemModel::rowsRemoved, scroll, fitRange);
-    connect(first->model(), &QAbstractItemModel::modelReset, scroll, fitRange);
-    connect(first->selectionModel(), &QItemSelectionModel::currentChanged, scroll,
-            [showRow](QModelIndex row) {
-                if (row.isValid())
-                    showRow(row.row());
-            });
-    for (QTableView* list : lists) {
-        QScrollBar* own = list->verticalScrollBar();
-        connect(scroll, &QScrollBar::valueChanged, own, &QScrollBar::setValue);
-        // A column lays out new rows when the event loop comes round: until then its range stops
-        // short of the position, which it takes up when the range grows.
-        connect(own, &QScrollBar::rangeChanged, scroll, [own, scroll] { own->setValue(scroll->value()); });
-        connect(own, &QScrollBar::valueChanged, scroll, [own, scroll](int value) {
-            if (value < own->maximum() || value >= scroll->value())
-                scroll->setValue(value); // the wheel over the column, or a row scrolled to
-            if (own->maximum() >= scroll->value())
-                own->setValue(scroll->value());
-        });
+    for (QListView* list : lists) {
+        connect(scroll, &QScrollBar::valueChanged, list->verticalScrollBar(), &QScrollBar::setValue);
+        connect(list->verticalScrollBar(), &QScrollBar::valueChanged, scroll, &QScrollBar::setValue);
     }
 
     QLabel* chosen = bindShrinkingLabel(model.Label19, kNameColumn.at(kNameTop, kPreviewTop - kNameTop - 3),

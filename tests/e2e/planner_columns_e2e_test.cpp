@@ -4,8 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QListView>
 #include <QScrollBar>
-#include <QTableView>
 #include <QTest>
 #include <QWheelEvent>
 
@@ -24,7 +24,7 @@ struct Planner {
     testing::App app;
     Form7* form = nullptr;
     std::vector<ListBox*> boxes;
-    std::vector<QTableView*> columns;
+    std::vector<QListView*> columns;
     QScrollBar* shared = nullptr;
 
     Planner()
@@ -34,7 +34,7 @@ struct Planner {
         app.activate(*form);
         boxes = {&form->List1, &form->List2, &form->List5, &form->List3, &form->List4};
         for (ListBox* box : boxes)
-            columns.push_back(app.widget<QTableView>(*form, *box));
+            columns.push_back(app.widget<QListView>(*form, *box));
         shared = app.view(*form)->client()->findChild<QScrollBar*>(QString(), Qt::FindDirectChildrenOnly);
         form->Combo1.choose(0);
     }
@@ -47,7 +47,7 @@ struct Planner {
     void expectShowsModel(const std::string& when) const
     {
         for (std::size_t c = 0; c < columns.size(); ++c) {
-            const QTableView* column = columns[c];
+            const QListView* column = columns[c];
             const ListBox& box = *boxes[c];
             ASSERT_EQ(column->model()->rowCount(), box.listCount()) << when << box.name();
             for (int row = 0; row < box.listCount(); ++row)
@@ -82,7 +82,7 @@ TEST(PlannerColumnsE2E, TenThousandAddsAndDeletesAtRandomKeepTheColumnsOnTheMode
             p.boxes[static_cast<std::size_t>(below(5))]->setListIndex(below(rows));
         } else {
             // A wheel turn over a column, up or down.
-            QTableView* column = p.columns[static_cast<std::size_t>(below(5))];
+            QListView* column = p.columns[static_cast<std::size_t>(below(5))];
             const QPoint inside = column->viewport()->rect().center();
             QWheelEvent wheel(inside, column->viewport()->mapToGlobal(inside), QPoint(),
                               QPoint(0, below(2) ? 120 : -120), Qt::NoButton, Qt::NoModifier,
@@ -105,19 +105,19 @@ TEST(PlannerColumnsE2E, NoGestureTakesTheSelectionOffOneColumn)
 {
     const struct {
         const char* name;
-        std::function<void(QTableView*)> gesture;
+        std::function<void(QListView*)> gesture;
     } gestures[] = {
         {"click below the rows",
-         [](QTableView* c) {
+         [](QListView* c) {
              QTest::mouseClick(c->viewport(), Qt::LeftButton, {}, QPoint(4, c->viewport()->height() - 3));
          }},
         {"Ctrl+Space",
-         [](QTableView* c) {
+         [](QListView* c) {
              c->setFocus();
              QTest::keyClick(c, Qt::Key_Space, Qt::ControlModifier);
          }},
         {"Ctrl+click on the selected row",
-         [](QTableView* c) {
+         [](QListView* c) {
              const QModelIndex row = c->model()->index(1, 0);
              QTest::mouseClick(c->viewport(), Qt::LeftButton, Qt::ControlModifier,
                                c->visualRect(row).center());

@@ -8,6 +8,7 @@
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListView>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPointer>
@@ -15,7 +16,6 @@
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QStandardPaths>
-#include <QTableView>
 #include <QTest>
 #include <QWheelEvent>
 
@@ -152,17 +152,17 @@ protected:
         const QLabel* widget = this->widget<QLabel>(label);
         return widget ? widget->text().toStdString() : "<no widget>";
     }
-    std::vector<QTableView*> lists() const
+    std::vector<QListView*> lists() const
     {
-        return {widget<QTableView>(planner->List1), widget<QTableView>(planner->List2),
-                widget<QTableView>(planner->List5), widget<QTableView>(planner->List3),
-                widget<QTableView>(planner->List4)};
+        return {widget<QListView>(planner->List1), widget<QListView>(planner->List2),
+                widget<QListView>(planner->List5), widget<QListView>(planner->List3),
+                widget<QListView>(planner->List4)};
     }
     // The five columns of one row as the widgets show them.
     std::vector<std::string> row(int index) const
     {
         std::vector<std::string> texts;
-        for (const QTableView* list : lists())
+        for (const QListView* list : lists())
             texts.push_back(index < list->model()->rowCount()
                                 ? item(list, index).data().toString().toStdString()
                                 : "<none>");
@@ -177,7 +177,7 @@ protected:
     std::vector<int> selectedRows() const
     {
         std::vector<int> rows;
-        for (const QTableView* list : lists()) {
+        for (const QListView* list : lists()) {
             const QModelIndexList selected = list->selectionModel()->selectedIndexes();
             rows.push_back(selected.size() == 1 && list->currentIndex() == selected.front()
                                ? list->currentIndex().row()
@@ -246,7 +246,7 @@ TEST_F(PlannerE2E, AddPictureAppendsTheRowToEveryColumnAndUpdatesTheTotals)
     ASSERT_EQ(app.desktop.messages.size(), 1u);
     EXPECT_EQ(app.desktop.messages[0].title, "Gre\u0161ka!");
     EXPECT_TRUE(widget<QLineEdit>(planner->Text1)->hasFocus());
-    for (const QTableView* list : lists())
+    for (const QListView* list : lists())
         EXPECT_EQ(list->model()->rowCount(), 0);
 
     pick(widget<QComboBox>(planner->Combo1), kAccordion);
@@ -257,7 +257,7 @@ TEST_F(PlannerE2E, AddPictureAppendsTheRowToEveryColumnAndUpdatesTheTotals)
     EXPECT_EQ(totals(), (std::vector<std::string>{"1", "30", "787,5", "189,0"}));
 
     click(widget<QWidget>(planner->Image5));
-    for (const QTableView* list : lists())
+    for (const QListView* list : lists())
         EXPECT_EQ(list->model()->rowCount(), 2);
     EXPECT_EQ(row(1), row(0));
     EXPECT_EQ(totals(), (std::vector<std::string>{"3", "0", "1575,0", "378,0"}));
@@ -275,8 +275,8 @@ TEST_F(PlannerE2E, ColumnsLineUpAndEveryCaptionFitsItsBox)
 {
     open("70");
     const QRect client = view()->client()->rect();
-    const std::vector<QTableView*> columns = lists();
-    for (const QTableView* list : columns) {
+    const std::vector<QListView*> columns = lists();
+    for (const QListView* list : columns) {
         EXPECT_EQ(list->y(), columns[0]->y());
         EXPECT_EQ(list->height(), columns[0]->height());
     }
@@ -304,7 +304,7 @@ TEST_F(PlannerE2E, ColumnsLineUpAndEveryCaptionFitsItsBox)
     // The last digits of a column's unit heading, preview, row and total stand one under the other.
     addRows(1);
     for (const auto& stack : stacks) {
-        auto* list = qobject_cast<QTableView*>(view()->widgetOf(*stack[2]));
+        auto* list = qobject_cast<QListView*>(view()->widgetOf(*stack[2]));
         if (list == lists()[0])
             continue;
         const int rowInk = rightmostInk(list, 0, view()->client());
@@ -487,7 +487,7 @@ TEST_F(PlannerE2E, AClickOrAnArrowInAnyColumnSelectsTheWholeRow)
     greyed.setColor(QPalette::Inactive, QPalette::Highlight, QColor(200, 200, 200));
     QApplication::setPalette(greyed);
     ASSERT_TRUE(app.activate(*app.form1));
-    for (QTableView* list : lists()) {
+    for (QListView* list : lists()) {
         const QImage picture = list->viewport()->grab().toImage();
         const QRect rect = list->visualRect(item(list, 4));
         const QPoint inside =
@@ -505,12 +505,12 @@ TEST_F(PlannerE2E, TheFiveColumnsScrollTogether)
 {
     open("70");
     addRows(40);
-    const std::vector<QTableView*> columns = lists();
+    const std::vector<QListView*> columns = lists();
     auto* shared = view()->client()->findChild<QScrollBar*>(QString(), Qt::FindDirectChildrenOnly);
     ASSERT_NE(shared, nullptr);
     const auto firstRows = [&] {
         std::vector<int> rows;
-        for (QTableView* list : columns)
+        for (QListView* list : columns)
             rows.push_back(list->indexAt(QPoint(4, 4)).row());
         rows.push_back(shared->value());
         return rows;
@@ -536,7 +536,7 @@ TEST_F(PlannerE2E, TheFiveColumnsScrollTogether)
     addRows(10);
     planner->List1.setListIndex(49);
     ASSERT_TRUE(waitUntil([&] { return firstRows() == std::vector<int>(6, firstRows()[0]); }));
-    for (QTableView* list : columns)
+    for (QListView* list : columns)
         EXPECT_TRUE(list->viewport()->rect().contains(list->visualRect(item(list, 49))));
 
     // Deleting rows at the end while scrolled there keeps the columns together.
@@ -608,7 +608,7 @@ TEST_F(PlannerE2E, MenuShortcutsActWhicheverBoxHasTheFocus)
     EXPECT_TRUE(waitUntil([&] { return closing.isNull(); }));
 
     open("70");
-    for (const QTableView* list : lists())
+    for (const QListView* list : lists())
         EXPECT_EQ(list->model()->rowCount(), 0);
     EXPECT_EQ(totals(), (std::vector<std::string>{"0", "0", "0", "0"}));
     EXPECT_EQ(widget<QLineEdit>(planner->Text1)->text().toStdString(), "70");

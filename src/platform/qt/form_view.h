@@ -27,11 +27,9 @@ class QCompleter;
 class QFrame;
 class QLabel;
 class QLineEdit;
-class QAbstractItemView;
 class QListView;
 class QMenu;
 class QRadioButton;
-class QTableView;
 
 namespace movesta {
 
@@ -68,10 +66,8 @@ public:
     QFrame* bindLine(Decoration& line, QRect geometry);
     QLineEdit* bindTextBox(TextBox& box, QRect geometry, Qt::Alignment alignment = Qt::AlignLeft);
     QComboBox* bindCombo(ComboBox& combo, QRect geometry);
-    QListView* bindList(ListBox& list, QRect geometry);
-    // One column of a table made of list boxes side by side: no headers, no grid, rows of one
-    // height as wide as the column, text aligned as given.
-    QTableView* bindListColumn(ListBox& list, QRect geometry, Qt::Alignment alignment);
+    // Rows of one height, as wide as the list (a long text is cut with "..."), aligned as given.
+    QListView* bindList(ListBox& list, QRect geometry, Qt::Alignment alignment = Qt::AlignLeft);
     PictureWidget* bindPicture(Picture& picture, QRect geometry);
     QRadioButton* bindOption(OptionButton& option, QRect geometry, QWidget* parent);
     QAction* bindMenuItem(MenuItem& item, QMenu* menu);
@@ -109,9 +105,6 @@ private:
     Binding& addBinding(Control& control, QWidget* widget, Kind kind);
     // Shows the label's caption; `kind` brings what a kind of label adds (a link's click).
     QLabel* setUpLabel(QLabel* widget, Label& label, QRect geometry, Qt::Alignment alignment, Kind kind);
-    // Shows the list box's items and selection in `view`; `restyle` follows a change of its font.
-    void bindItemView(ListBox& list, QAbstractItemView* view, QRect geometry, Qt::Alignment alignment,
-                      std::function<void()> restyle = {});
     // A typed character goes through the box's KeyPress, which may drop it.
     static std::function<bool(QEvent&)> typedKeys(TextBox& box);
     void applyStyle(const Binding& binding) const;

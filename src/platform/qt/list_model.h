@@ -6,6 +6,7 @@
 
 #include <QAbstractListModel>
 #include <QItemSelectionModel>
+#include <QListView>
 
 #include "platform/controls.h"
 
@@ -44,6 +45,44 @@ public:
 private:
     ListBox& m_list;
     bool m_showing = false;
+};
+
+} // namespace movesta
+
+namespace movesta {
+
+// A list view whose rows all have one height, so it places them by arithmetic: adding or
+// removing a row costs the same at any length, and the view keeps nothing per row. Its scroll
+// position is the first row shown; its range follows the rows at once.
+class RowsView : public QListView {
+public:
+    explicit RowsView(QWidget* parent);
+
+    QRect visualRect(const QModelIndex& index) const override;
+    QModelIndex indexAt(const QPoint& point) const override;
+    void scrollTo(const QModelIndex& index, ScrollHint hint = EnsureVisible) override;
+    void doItemsLayout() override;
+    void setModel(QAbstractItemModel* model) override;
+
+protected:
+    void rowsInserted(const QModelIndex& parent, int start, int end) override;
+    void updateGeometries() override;
+    QModelIndex moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) override;
+    int horizontalOffset() const override { return 0; }
+    int verticalOffset() const override;
+    bool isIndexHidden(const QModelIndex&) const override { return false; }
+    void setSelection(const QRect& rect, QItemSelectionModel::SelectionFlags command) override;
+    QRegion visualRegionForSelection(const QItemSelection& selection) const override;
+    void scrollContentsBy(int dx, int dy) override;
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    int rowHeight() const;
+    int rows() const;
+    int wholeRows() const; // rows that fit the viewport whole
+    int rowAt(int y) const { return verticalOffset() / rowHeight() + y / rowHeight(); }
+
+    mutable int m_rowHeight = 0; // measured on the first row; 0 until then or after a font change
 };
 
 } // namespace movesta
