@@ -5,13 +5,21 @@
 //   DeleteLast   the last row selected and deleted, then the event loop, per operation
 //   DeleteMiddle the middle row selected and deleted, then the event loop, per operation
 //   CopyReport   the report of N rows put on the clipboard, per row (counter total_ms: the whole)
+// With --peak-memory=model|view ROWS it measures instead the peak resident memory of a process that
+// fills the planner's list to ROWS rows: the window models alone, or the program with the planner
+// shown (its views). It prints "peak_kib <value>" from VmHWM.
 
+#include <cstdio>
+#include <cstring>
+#include <fstream>
 #include <memory>
 #include <random>
+#include <string>
 #include <utility>
 
 #include "bench_support.h"
 #include "planner/form7.h"
+#include "support/headless_program.h"
 
 namespace movesta::bench {
 namespace {
@@ -191,11 +199,58 @@ void registerAll()
     }
 }
 
+long peakResidentKiB()
+{
+    std::ifstream status("/proc/self/status");
+    std::string line;
+    while (std::getline(status, line))
+        if (line.rfind("VmHWM:", 0) == 0)
+            return std::stol(line.substr(6));
+    return -1;
+}
+
+// Fills the list to `rows` rows with the models alone, or with the program and its views shown.
+int peakMemory(int argc, char** argv, bool withViews, int rows)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    Form7* planner = nullptr;
+    std::unique_ptr<testing::HeadlessProgram> models;
+    if (withViews) {
+        theSession = std::make_unique<PlannerSession>();
+        planner = &theSession->planner();
+    } else {
+        models = std::make_unique<testing::HeadlessProgram>();
+        planner = &models->openPlanner("70");
+        planner->Combo1.choose(0);
+        planner->Combo4.choose(1);
+        planner->Combo5.choose(6);
+    }
+    // The event loop runs between clicks, as in a session: what a click leaves queued (repaints,
+    // layouts) does not pile up over thousands of rows.
+    for (int i = 1; i <= rows; ++i) {
+        planner->Image5.click();
+        if (i % 1000 == 0)
+            Settle();
+    }
+    planner->List4.setListIndex(rows / 2);
+    Settle();
+    const bool filled = planner->List1.listCount() == rows;
+    theSession.reset();
+    std::printf("peak_kib %ld\n", peakResidentKiB());
+    return filled ? 0 : 1;
+}
+
 } // namespace
 } // namespace movesta::bench
 
 int main(int argc, char** argv)
 {
+    if (argc == 3 && std::strncmp(argv[1], "--peak-memory=", 14) == 0) {
+        const bool withViews = std::strcmp(argv[1] + 14, "view") == 0;
+        return movesta::bench::peakMemory(argc, argv, withViews, std::atoi(argv[2]));
+    }
     movesta::bench::registerAll();
     return movesta::bench::RunWindowBenchmarks(argc, argv, [] { movesta::bench::theSession.reset(); });
 }

@@ -55,6 +55,12 @@ echo "== opening the calculators"
     --benchmark_out="$results/open_windows.json" --benchmark_out_format=json 2>/dev/null
 echo "== planner operations"
 "$bin/planner_bench" --benchmark_out="$results/planner.json" --benchmark_out_format=json 2>/dev/null
+echo "== planner peak memory, 100,000 rows: models alone, then with the planner shown"
+for mode in model view; do
+    for _ in 1 2 3; do
+        "$bin/planner_bench" --peak-memory=$mode 100000
+    done >"$results/planner_peak_$mode.txt"
+done
 echo "== number rules"
 "$bin/number_rules_bench" --benchmark_repetitions=5 --benchmark_display_aggregates_only=true \
     --benchmark_out="$results/number_rules.json" --benchmark_out_format=json 2>/dev/null

@@ -1,17 +1,12 @@
 #include "planner/form7_view.h"
 
-#include <QAbstractItemView>
 #include <QComboBox>
-#include <QHelpEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
+#include <QListView>
 #include <QMenu>
 #include <QMenuBar>
 #include <QScrollBar>
-#include <QStyle>
-#include <QStyledItemDelegate>
-#include <QToolTip>
 #include <QVBoxLayout>
 
 #include <array>
@@ -59,106 +54,6 @@ constexpr int kHeadingHeight = 18;
 constexpr int kInputLeft = 8;
 constexpr int kInputWidth = 288;
 constexpr int kInputHeight = 24;
-
-// Rows of a column are as wide as the column: long names are elided (the full name shows in
-// a tool tip and above the list), never scrolled sideways, so the five lists keep one height.
-class ColumnDelegate : public QStyledItemDelegate {
-public:
-    ColumnDelegate(Qt::Alignment alignment, QListWidget* list)
-        : QStyledItemDelegate(list)
-        , m_alignment(alignment)
-        , m_list(list)
-    {}
-
-    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override
-    {
-        QSize size = QStyledItemDelegate::sizeHint(option, index);
-        size.setWidth(m_list->viewport()->width());
-        return size;
-    }
-
-    bool helpEvent(QHelpEvent* event, QAbstractItemView* view, const QStyleOptionViewItem& option,
-                   const QModelIndex& index) override
-    {
-        if (event->type() != QEvent::ToolTip || !index.isValid())
-            return QStyledItemDelegate::helpEvent(event, view, option, index);
-        const QString text = index.data(Qt::DisplayRole).toString();
-        if (option.fontMetrics.horizontalAdvance(text) > option.rect.width() - 2 * textMargin(view))
-            QToolTip::showText(event->globalPos(), text, view);
-        else
-            QToolTip::hideText();
-        return true;
-    }
-
-    // The blank the style leaves between a row's edge and its text.
-    static int textMargin(const QWidget* view)
-    {
-        return view->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, view) + 1;
-    }
-
-protected:
-    void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override
-    {
-        QStyledItemDelegate::initStyleOption(option, index);
-        option->displayAlignment = m_alignment | Qt::AlignVCenter;
-        option->textElideMode = Qt::ElideRight;
-    }
-
-private:
-    Qt::Alignment m_alignment;
-    QListWidget* m_list;
-};
-
-// Keeps the five lists and the shared scroll bar on the same first row. The row scrolled to is
-// remembered, because a list whose layout has not caught up with a new row yet would cut it
-// down to its old end and drag the others with it; each list takes it up again when its own
-// range changes.
-class ScrollLink : public QObject {
-public:
-    ScrollLink(QScrollBar* shared, QObject* parent)
-        : QObject(parent)
-        , m_shared(shared)
-    {
-        follow(shared);
-    }
-
-    void addList(QAbstractItemView* list)
-    {
-        QScrollBar* bar = list->verticalScrollBar();
-        follow(bar);
-        connect(bar, &QScrollBar::rangeChanged, this, [this, bar](int minimum, int maximum) {
-            m_value = qBound(minimum, m_value, maximum);
-            m_propagating = true;
-            m_shared->setRange(minimum, maximum);
-            m_shared->setPageStep(bar->pageStep());
-            m_shared->setValue(m_value);
-            m_shared->setVisible(maximum > minimum);
-            bar->setValue(m_value);
-            m_propagating = false;
-        });
-    }
-
-private:
-    void follow(QScrollBar* bar)
-    {
-        m_bars.push_back(bar);
-        connect(bar, &QScrollBar::valueChanged, this, [this, bar](int value) {
-            if (m_propagating)
-                return;
-            m_value = value;
-            m_propagating = true;
-            for (QScrollBar* other : std::as_const(m_bars))
-                if (other != bar)
-                    other->setValue(value);
-            m_propagating = false;
-        });
-    }
-
-    QScrollBar* m_shared;
-    QList<QScrollBar*> m_bars;
-    int m_value = 0;
-    bool m_propagating = false;
-};
 
 } // namespace
 
@@ -219,7 +114,7 @@ Form7View::Form7View(Form7& model, QtWindowManager& manager)
     // The table. Numbers stand right-aligned, their last digit under the list's last digit.
     const Qt::Alignment number = Qt::AlignRight | Qt::AlignVCenter;
     const Qt::Alignment name = Qt::AlignLeft | Qt::AlignVCenter;
-    std::array<QListWidget*, 5> lists{};
+    std::array<QListView*, 5> lists{};
     const struct {
         ListBox& list;
         Column column;
@@ -233,12 +128,10 @@ Form7View::Form7View(Form7& model, QtWindowManager& manager)
         {model.List4, kKcalColumn, number, "kcal"},
     };
     for (std::size_t i = 0; i < lists.size(); ++i) {
-        QListWidget* list = bindList(columns[i].list, columns[i].column.at(kListTop, kListHeight));
+        QListView* list =
+            bindList(columns[i].list, columns[i].column.at(kListTop, kListHeight), columns[i].alignment);
         list->setAccessibleName(QString::fromLatin1(columns[i].accessibleName));
-        list->setItemDelegate(new ColumnDelegate(columns[i].alignment, list));
-        list->setTextElideMode(Qt::ElideRight);
-        list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-        list->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        list->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff); // the shared one below stands for all
         // The selected row shows in all five columns, whichever has the focus, and stays
         // highlighted while another window is active (some themes grey an inactive selection out).
         QPalette palette = list->palette();
@@ -254,21 +147,27 @@ Form7View::Form7View(Form7& model, QtWindowManager& manager)
         lists[i] = list;
     }
     // Labels line up with the text inside the list rows: the list's frame plus the row's margin.
-    const int inset = lists[0]->frameWidth() + ColumnDelegate::textMargin(lists[0]);
+    const int inset = lists[0]->frameWidth() + ListTextMargin(lists[0]);
     const auto numberLabel = [&](QLabel* label) {
         label->setContentsMargins(0, 0, inset, 0);
         return label;
     };
 
-    // The shared scroll bar, right of the kcal column: the lists themselves show none.
+    // The shared scroll bar, right of the kcal column, and the five lists keep one first row.
     auto* scroll = new QScrollBar(Qt::Vertical, client());
     scroll->setGeometry(kScrollBarLeft, kListTop, kScrollBarWidth, kListHeight);
     scroll->setAccessibleName(QStringLiteral("Scroll selected physical activities"));
     scroll->setRange(0, 0);
     scroll->hide(); // shown while there is something to scroll
-    auto* link = new ScrollLink(scroll, this);
-    for (QListWidget* list : lists)
-        link->addList(list);
+    connect(lists[0]->verticalScrollBar(), &QScrollBar::rangeChanged, scroll, [scroll, lists](int, int last) {
+        scroll->setRange(0, last);
+        scroll->setPageStep(lists[0]->verticalScrollBar()->pageStep());
+        scroll->setVisible(last > 0);
+    });
+    for (QListView* list : lists) {
+        connect(scroll, &QScrollBar::valueChanged, list->verticalScrollBar(), &QScrollBar::setValue);
+        connect(list->verticalScrollBar(), &QScrollBar::valueChanged, scroll, &QScrollBar::setValue);
+    }
 
     QLabel* chosen = bindShrinkingLabel(model.Label19, kNameColumn.at(kNameTop, kPreviewTop - kNameTop - 3),
                                         Qt::AlignLeft | Qt::AlignBottom, true);

@@ -4,7 +4,7 @@
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
+#include <QListView>
 
 #include "platform/qt/pictures.h"
 #include "platform/qt/qt_window_manager.h"
@@ -111,7 +111,7 @@ Form4View::Form4View(Form4& model, QtWindowManager& manager)
     fitCaption(bindLabel(model.Label5, twipsRect(240, 1460, 1455, 255)), Anchor::Left);
     bindLabel(model.Label6, twipsRect(1800, 1440, 7815, 735), Qt::AlignLeft | Qt::AlignTop)
         ->setWordWrap(true);
-    QListWidget* activities = bindList(model.List1, twipsRect(240, 2160, 9375, 2790));
+    QListView* activities = bindList(model.List1, twipsRect(240, 2160, 9375, 2790));
     activities->setAccessibleName(QStringLiteral("Physical activity"));
 
     // The heading may take the whole gap between the list and the result: the longest activity

@@ -1,11 +1,11 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 
 #include <cmath>
 #include <iomanip>
@@ -75,7 +75,7 @@ std::vector<Pair> textsOf(const testing::App& app, const Window& window, const s
         const QPalette& p = w->palette();
         if (qobject_cast<const QLineEdit*>(w) || qobject_cast<const QComboBox*>(w)) {
             add(*control, w, "(typed text)", QPalette::Text, p.color(QPalette::Active, QPalette::Base));
-        } else if (qobject_cast<const QListWidget*>(w)) {
+        } else if (qobject_cast<const QAbstractItemView*>(w)) {
             add(*control, w, "(rows)", QPalette::Text, p.color(QPalette::Active, QPalette::Base));
             add(*control, w, "(selected row)", QPalette::HighlightedText,
                 p.color(QPalette::Active, QPalette::Highlight));

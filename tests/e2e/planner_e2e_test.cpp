@@ -8,7 +8,7 @@
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
+#include <QListView>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPointer>
@@ -68,11 +68,16 @@ void press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
     QTest::keyClick(focused, key, modifiers);
 }
 
-void clickRow(QListWidget* list, int row)
+QModelIndex item(const QAbstractItemView* list, int row)
+{
+    return list->model()->index(row, 0);
+}
+
+void clickRow(QAbstractItemView* list, int row)
 {
     ASSERT_NE(list, nullptr);
-    list->scrollToItem(list->item(row));
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(row)).center());
+    list->scrollTo(item(list, row));
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualRect(item(list, row)).center());
 }
 
 // The part of `area` (in `widget`'s coordinates, logical pixels) where something is drawn over
@@ -99,10 +104,10 @@ int rightmostInk(QWidget* widget, const QWidget* client)
     const QRect drawn = ink(widget, widget->rect(), widget->palette().color(QPalette::Window));
     return drawn.isEmpty() ? -1 : widget->mapTo(client, drawn.topRight()).x();
 }
-int rightmostInk(QListWidget* list, int row, const QWidget* client)
+int rightmostInk(QAbstractItemView* list, int row, const QWidget* client)
 {
     const QRect drawn =
-        ink(list->viewport(), list->visualItemRect(list->item(row)), list->palette().color(QPalette::Base));
+        ink(list->viewport(), list->visualRect(item(list, row)), list->palette().color(QPalette::Base));
     return drawn.isEmpty() ? -1 : list->viewport()->mapTo(client, drawn.topRight()).x();
 }
 
@@ -147,18 +152,20 @@ protected:
         const QLabel* widget = this->widget<QLabel>(label);
         return widget ? widget->text().toStdString() : "<no widget>";
     }
-    std::vector<QListWidget*> lists() const
+    std::vector<QListView*> lists() const
     {
-        return {widget<QListWidget>(planner->List1), widget<QListWidget>(planner->List2),
-                widget<QListWidget>(planner->List5), widget<QListWidget>(planner->List3),
-                widget<QListWidget>(planner->List4)};
+        return {widget<QListView>(planner->List1), widget<QListView>(planner->List2),
+                widget<QListView>(planner->List5), widget<QListView>(planner->List3),
+                widget<QListView>(planner->List4)};
     }
     // The five columns of one row as the widgets show them.
     std::vector<std::string> row(int index) const
     {
         std::vector<std::string> texts;
-        for (const QListWidget* list : lists())
-            texts.push_back(list->item(index) ? list->item(index)->text().toStdString() : "<none>");
+        for (const QListView* list : lists())
+            texts.push_back(index < list->model()->rowCount()
+                                ? item(list, index).data().toString().toStdString()
+                                : "<none>");
         return texts;
     }
     std::vector<std::string> totals() const
@@ -170,10 +177,10 @@ protected:
     std::vector<int> selectedRows() const
     {
         std::vector<int> rows;
-        for (const QListWidget* list : lists()) {
-            const QList<QListWidgetItem*> selected = list->selectedItems();
-            rows.push_back(selected.size() == 1 && list->currentRow() == list->row(selected.front())
-                               ? list->currentRow()
+        for (const QListView* list : lists()) {
+            const QModelIndexList selected = list->selectionModel()->selectedIndexes();
+            rows.push_back(selected.size() == 1 && list->currentIndex() == selected.front()
+                               ? list->currentIndex().row()
                                : (selected.isEmpty() ? -1 : -2));
         }
         return rows;
@@ -239,19 +246,19 @@ TEST_F(PlannerE2E, AddPictureAppendsTheRowToEveryColumnAndUpdatesTheTotals)
     ASSERT_EQ(app.desktop.messages.size(), 1u);
     EXPECT_EQ(app.desktop.messages[0].title, "Gre\u0161ka!");
     EXPECT_TRUE(widget<QLineEdit>(planner->Text1)->hasFocus());
-    for (const QListWidget* list : lists())
-        EXPECT_EQ(list->count(), 0);
+    for (const QListView* list : lists())
+        EXPECT_EQ(list->model()->rowCount(), 0);
 
     pick(widget<QComboBox>(planner->Combo1), kAccordion);
     pick(widget<QComboBox>(planner->Combo5), 6);
     click(widget<QWidget>(planner->Image5));
-    ASSERT_EQ(lists()[4]->count(), 1);
+    ASSERT_EQ(lists()[4]->model()->rowCount(), 1);
     EXPECT_EQ(row(0), (std::vector<std::string>{"Accordion, playing", "1", "30", "787,5", "189,0"}));
     EXPECT_EQ(totals(), (std::vector<std::string>{"1", "30", "787,5", "189,0"}));
 
     click(widget<QWidget>(planner->Image5));
-    for (const QListWidget* list : lists())
-        EXPECT_EQ(list->count(), 2);
+    for (const QListView* list : lists())
+        EXPECT_EQ(list->model()->rowCount(), 2);
     EXPECT_EQ(row(1), row(0));
     EXPECT_EQ(totals(), (std::vector<std::string>{"3", "0", "1575,0", "378,0"}));
     EXPECT_EQ(selectedRows(), (std::vector<int>{-1, -1, -1, -1, -1}));
@@ -268,8 +275,8 @@ TEST_F(PlannerE2E, ColumnsLineUpAndEveryCaptionFitsItsBox)
 {
     open("70");
     const QRect client = view()->client()->rect();
-    const std::vector<QListWidget*> columns = lists();
-    for (const QListWidget* list : columns) {
+    const std::vector<QListView*> columns = lists();
+    for (const QListView* list : columns) {
         EXPECT_EQ(list->y(), columns[0]->y());
         EXPECT_EQ(list->height(), columns[0]->height());
     }
@@ -297,7 +304,7 @@ TEST_F(PlannerE2E, ColumnsLineUpAndEveryCaptionFitsItsBox)
     // The last digits of a column's unit heading, preview, row and total stand one under the other.
     addRows(1);
     for (const auto& stack : stacks) {
-        auto* list = qobject_cast<QListWidget*>(view()->widgetOf(*stack[2]));
+        auto* list = qobject_cast<QListView*>(view()->widgetOf(*stack[2]));
         if (list == lists()[0])
             continue;
         const int rowInk = rightmostInk(list, 0, view()->client());
@@ -479,11 +486,11 @@ TEST_F(PlannerE2E, AClickOrAnArrowInAnyColumnSelectsTheWholeRow)
     greyed.setColor(QPalette::Inactive, QPalette::Highlight, QColor(200, 200, 200));
     QApplication::setPalette(greyed);
     ASSERT_TRUE(app.activate(*app.form1));
-    for (QListWidget* list : lists()) {
+    for (QListView* list : lists()) {
         const QImage picture = list->viewport()->grab().toImage();
-        const QRect item = list->visualItemRect(list->item(4));
+        const QRect rect = list->visualRect(item(list, 4));
         const QPoint inside =
-            (QPointF(item.left() + 1, item.center().y()) * picture.devicePixelRatio()).toPoint();
+            (QPointF(rect.left() + 1, rect.center().y()) * picture.devicePixelRatio()).toPoint();
         EXPECT_EQ(picture.pixelColor(inside).name().toStdString(),
                   list->palette().color(QPalette::Active, QPalette::Highlight).name().toStdString())
             << list->accessibleName().toStdString();
@@ -497,13 +504,13 @@ TEST_F(PlannerE2E, TheFiveColumnsScrollTogether)
 {
     open("70");
     addRows(40);
-    const std::vector<QListWidget*> columns = lists();
+    const std::vector<QListView*> columns = lists();
     auto* shared = view()->client()->findChild<QScrollBar*>(QString(), Qt::FindDirectChildrenOnly);
     ASSERT_NE(shared, nullptr);
     const auto firstRows = [&] {
         std::vector<int> rows;
-        for (QListWidget* list : columns)
-            rows.push_back(list->row(list->itemAt(QPoint(4, 4))));
+        for (QListView* list : columns)
+            rows.push_back(list->indexAt(QPoint(4, 4)).row());
         rows.push_back(shared->value());
         return rows;
     };
@@ -528,15 +535,15 @@ TEST_F(PlannerE2E, TheFiveColumnsScrollTogether)
     addRows(10);
     planner->List1.setListIndex(49);
     ASSERT_TRUE(waitUntil([&] { return firstRows() == std::vector<int>(6, firstRows()[0]); }));
-    for (QListWidget* list : columns)
-        EXPECT_TRUE(list->viewport()->rect().contains(list->visualItemRect(list->item(49))));
+    for (QListView* list : columns)
+        EXPECT_TRUE(list->viewport()->rect().contains(list->visualRect(item(list, 49))));
 
     // Deleting rows at the end while scrolled there keeps the columns together.
     for (int i = 0; i < 20; ++i) {
         planner->List3.setListIndex(planner->List3.listCount() - 1);
         planner->Image3.click();
     }
-    ASSERT_TRUE(waitUntil([&] { return columns[0]->count() == 30; }));
+    ASSERT_TRUE(waitUntil([&] { return columns[0]->model()->rowCount() == 30; }));
     QTest::qWait(20);
     const std::vector<int> afterDelete = firstRows();
     EXPECT_EQ(afterDelete, std::vector<int>(6, afterDelete[0]));
@@ -556,7 +563,7 @@ TEST_F(PlannerE2E, MenuShortcutsActWhicheverBoxHasTheFocus)
     weight->setFocus();
     weight->setCursorPosition(0);
     press(Qt::Key_Delete);
-    EXPECT_EQ(lists()[0]->count(), 2);
+    EXPECT_EQ(lists()[0]->model()->rowCount(), 2);
     EXPECT_EQ(row(1), lastRow);
     EXPECT_EQ(weight->text().toStdString(), "70");
     EXPECT_EQ(planner->Text1.text(), "70");
@@ -567,7 +574,7 @@ TEST_F(PlannerE2E, MenuShortcutsActWhicheverBoxHasTheFocus)
     minutes->setFocus();
     minutes->lineEdit()->setCursorPosition(0);
     press(Qt::Key_Delete);
-    EXPECT_EQ(lists()[0]->count(), 1);
+    EXPECT_EQ(lists()[0]->model()->rowCount(), 1);
     EXPECT_EQ(minutes->currentText().toStdString(), "30");
     EXPECT_EQ(planner->Combo5.text(), "30");
 
@@ -577,7 +584,7 @@ TEST_F(PlannerE2E, MenuShortcutsActWhicheverBoxHasTheFocus)
     ASSERT_EQ(app.desktop.messages.size(), 1u);
     EXPECT_EQ(app.desktop.messages[0].buttons, MessageButtons::Ok);
     EXPECT_EQ(app.desktop.messages[0].icon, MessageIcon::None);
-    EXPECT_EQ(lists()[0]->count(), 1);
+    EXPECT_EQ(lists()[0]->model()->rowCount(), 1);
     EXPECT_EQ(minutes->currentText().toStdString(), "30");
 
     // Shift+Del asks first; No keeps the rows.
@@ -589,7 +596,7 @@ TEST_F(PlannerE2E, MenuShortcutsActWhicheverBoxHasTheFocus)
     EXPECT_EQ(app.desktop.messages[1].title, "Delete all !");
     EXPECT_EQ(app.desktop.messages[1].buttons, MessageButtons::YesNo);
     EXPECT_EQ(app.desktop.messages[1].icon, MessageIcon::None);
-    EXPECT_EQ(lists()[0]->count(), 1);
+    EXPECT_EQ(lists()[0]->model()->rowCount(), 1);
     EXPECT_EQ(weight->text().toStdString(), "70");
 
     // Ctrl+I in the hours combo closes the planner; the next opening starts afresh.
@@ -600,8 +607,8 @@ TEST_F(PlannerE2E, MenuShortcutsActWhicheverBoxHasTheFocus)
     EXPECT_TRUE(waitUntil([&] { return closing.isNull(); }));
 
     open("70");
-    for (const QListWidget* list : lists())
-        EXPECT_EQ(list->count(), 0);
+    for (const QListView* list : lists())
+        EXPECT_EQ(list->model()->rowCount(), 0);
     EXPECT_EQ(totals(), (std::vector<std::string>{"0", "0", "0", "0"}));
     EXPECT_EQ(widget<QLineEdit>(planner->Text1)->text().toStdString(), "70");
     EXPECT_EQ(shown(planner->Label19), "");

@@ -3,7 +3,7 @@
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
+#include <QListView>
 #include <QTest>
 
 #include "core/catalogue.h"
@@ -35,10 +35,10 @@ struct TimeToBurnSession {
     }
     void pickRow(int row) const
     {
-        auto* list = widget<QListWidget>(form->List1);
-        list->scrollToItem(list->item(row));
+        auto* list = widget<QListView>(form->List1);
+        list->scrollTo(list->model()->index(row, 0));
         QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
-                          list->visualItemRect(list->item(row)).center());
+                          list->visualRect(list->model()->index(row, 0)).center());
     }
     void retype(QLineEdit* box, const char* keys) const
     {
@@ -62,15 +62,15 @@ TEST(TimeToBurnE2E, WeightFromTheMainWindowAndResultsOfPickedRows)
     EXPECT_EQ(session.app.view(form)->windowTitle(), "Time required to burn calories");
     auto* weight = session.widget<QLineEdit>(form.Text1);
     auto* energy = session.widget<QLineEdit>(form.Text2);
-    auto* list = session.widget<QListWidget>(form.List1);
+    auto* list = session.widget<QListView>(form.List1);
     auto* activity = session.widget<QLabel>(form.Label6);
     auto* heading = session.widget<QLabel>(form.Label14);
     auto* result = session.widget<QLabel>(form.Label13);
     ASSERT_TRUE(weight && energy && list && activity && heading && result);
     EXPECT_EQ(weight->text(), "70");
     EXPECT_EQ(energy->text(), "200");
-    EXPECT_EQ(list->count(), static_cast<int>(kCatalogueRows));
-    EXPECT_EQ(list->currentRow(), -1);
+    EXPECT_EQ(list->model()->rowCount(), static_cast<int>(kCatalogueRows));
+    EXPECT_EQ(list->currentIndex().row(), -1);
     EXPECT_EQ(result->text(), "");
     EXPECT_TRUE(focusReaches(weight));
 
@@ -171,7 +171,7 @@ TEST(TimeToBurnE2E, PicturesOpenTheProductPageAndCloseTheWindow)
     EXPECT_EQ(session.app.widget<QLineEdit>(*again, again->Text2)->text(), "200");
     EXPECT_EQ(session.app.widget<QLabel>(*again, again->Label13)->text(), "");
     EXPECT_EQ(session.app.widget<QLabel>(*again, again->Label14)->text(), "");
-    EXPECT_EQ(session.app.widget<QListWidget>(*again, again->List1)->currentRow(), -1);
+    EXPECT_EQ(session.app.widget<QListView>(*again, again->List1)->currentIndex().row(), -1);
 
     // the frame's close box unloads it as well
     session.app.view(*again)->close();
@@ -222,7 +222,7 @@ TEST(TimeToBurnE2E, LayoutStylesAndCaptionsThatFitForEveryActivity)
               view.palette().color(QPalette::Highlight));
 
     // tab order: the list, the weight, the energy
-    auto* list = session.widget<QListWidget>(form.List1);
+    auto* list = session.widget<QListView>(form.List1);
     list->setFocus();
     ASSERT_TRUE(focusReaches(list));
     QTest::keyClick(list, Qt::Key_Tab);

@@ -27,7 +27,7 @@ class QCompleter;
 class QFrame;
 class QLabel;
 class QLineEdit;
-class QListWidget;
+class QListView;
 class QMenu;
 class QRadioButton;
 
@@ -66,7 +66,8 @@ public:
     QFrame* bindLine(Decoration& line, QRect geometry);
     QLineEdit* bindTextBox(TextBox& box, QRect geometry, Qt::Alignment alignment = Qt::AlignLeft);
     QComboBox* bindCombo(ComboBox& combo, QRect geometry);
-    QListWidget* bindList(ListBox& list, QRect geometry);
+    // Rows of one height, as wide as the list (a long text is cut with "..."), aligned as given.
+    QListView* bindList(ListBox& list, QRect geometry, Qt::Alignment alignment = Qt::AlignLeft);
     PictureWidget* bindPicture(Picture& picture, QRect geometry);
     QRadioButton* bindOption(OptionButton& option, QRect geometry, QWidget* parent);
     QAction* bindMenuItem(MenuItem& item, QMenu* menu);
@@ -118,6 +119,9 @@ private:
     bool m_closingByManager = false;
     QCompleter* m_lentCompleter = nullptr; // lent to each combo's line edit while it is set up
 };
+
+// The blank a list's row leaves between its edge and its text.
+int ListTextMargin(const QWidget* view);
 
 // The character code a key event types, as the KeyPress handlers see it; -1 for keys that
 // type no character (arrows, Delete, Home, End, function keys).

@@ -1,110 +1,70 @@
-// List boxes: the model's items in a list widget; the user's click selects a row.
+// List boxes: a view of rows of one height (RowsView) over the list box's own items (ListModel); a
+// click or a key chooses a row, and the view shows only the list box's selection (ListSelection).
 
-#include <QAbstractItemView>
-#include <QListWidget>
-#include <QSignalBlocker>
-#include <QTimer>
-
-#include <memory>
+#include <QHelpEvent>
+#include <QListView>
+#include <QStyledItemDelegate>
+#include <QToolTip>
 
 #include "platform/qt/form_view.h"
-#include "platform/qt/qt_text.h"
+#include "platform/qt/list_model.h"
 
 namespace movesta {
 
-QListWidget* FormView::bindList(ListBox& list, QRect geometry)
+namespace {
+
+// Rows are as wide as their view and a text too long for its row is cut with "...": such a row
+// shows its whole text as a tool tip.
+class ElidedRowDelegate : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    bool helpEvent(QHelpEvent* event, QAbstractItemView* view, const QStyleOptionViewItem& option,
+                   const QModelIndex& index) override
+    {
+        if (event->type() != QEvent::ToolTip || !index.isValid())
+            return QStyledItemDelegate::helpEvent(event, view, option, index);
+        const QString text = index.data(Qt::DisplayRole).toString();
+        if (option.fontMetrics.horizontalAdvance(text) > option.rect.width() - 2 * ListTextMargin(view))
+            QToolTip::showText(event->globalPos(), text, view);
+        else
+            QToolTip::hideText();
+        return true;
+    }
+};
+
+} // namespace
+
+int ListTextMargin(const QWidget* view)
 {
-    auto* widget = new QListWidget(m_client);
-    widget->setGeometry(geometry);
-    widget->setSelectionMode(QAbstractItemView::SingleSelection);
-    widget->setUniformItemSizes(true);
-    // The selection follows the model at once, and so does the scrolling to it, but only once per
-    // turn of the event loop: a walk through thousands of rows (a report) scrolls at its first row,
-    // and to its last when the loop comes round, instead of once per row in every list.
-    struct Scroll {
-        bool pending = false;
-        int row = -1; // the latest row asked for while pending
-    };
-    auto scroll = std::make_shared<Scroll>();
-    auto scrollToCurrent = [widget, scroll] {
-        const int row = widget->currentRow();
-        if (scroll->pending) {
-            scroll->row = row;
-            return;
-        }
-        widget->scrollToItem(widget->item(row));
-        scroll->pending = true;
-        scroll->row = -1;
-        QTimer::singleShot(0, widget, [widget, scroll] {
-            scroll->pending = false;
-            // Rows removed since are gone: the nearest row left stands in.
-            const int row = qMin(scroll->row, widget->count() - 1);
-            if (row >= 0)
-                widget->scrollToItem(widget->item(row));
-        });
-    };
-    auto syncSelection = [widget, &list, scrollToCurrent] {
-        if (widget->currentRow() == list.listIndex() &&
-            (list.listIndex() < 0 || widget->item(list.listIndex())->isSelected()))
-            return;
-        QSignalBlocker block(widget);
-        QSignalBlocker blockSelection(widget->selectionModel());
-        if (list.listIndex() < 0) {
-            widget->setCurrentRow(-1);
-            widget->clearSelection();
-        } else {
-            widget->setCurrentRow(list.listIndex());
-            scrollToCurrent();
-        }
-        widget->viewport()->update();
-    };
-    auto syncItems = [widget, &list, syncSelection] {
-        {
-            QSignalBlocker block(widget);
-            QSignalBlocker blockSelection(widget->selectionModel());
-            widget->clear();
-            QStringList items;
-            for (const auto& item : list.items())
-                items.push_back(toQ(item));
-            widget->addItems(items);
-        }
-        syncSelection();
-    };
-    syncItems();
+    return view->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, view) + 1;
+}
+
+QListView* FormView::bindList(ListBox& list, QRect geometry, Qt::Alignment alignment)
+{
+    auto* view = new RowsView(m_client);
+    view->setGeometry(geometry);
+    view->setSelectionMode(QAbstractItemView::SingleSelection);
+    view->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    view->setItemDelegate(new ElidedRowDelegate(view));
+    auto* model = new ListModel(list, alignment, view);
+    view->setModel(model);
+    QItemSelectionModel* unused = view->selectionModel();
+    auto* selection = new ListSelection(*model, list);
+    view->setSelectionModel(selection);
+    delete unused;
+    selection->showList();
     Kind kind;
-    kind.redraw = [widget, &list, syncItems, syncSelection](Aspect aspect, int index) {
-        QSignalBlocker block(widget);
-        QSignalBlocker blockSelection(widget->selectionModel());
-        switch (aspect) {
-        case Aspect::ItemAdded:
-            widget->addItem(toQ(list.item(index)));
-            break;
-        case Aspect::ItemRemoved:
-            delete widget->takeItem(index);
-            syncSelection();
-            break;
-        case Aspect::ItemsCleared:
-            widget->clear();
-            break;
-        case Aspect::Items:
-            syncItems();
-            break;
-        case Aspect::Selection:
-            syncSelection();
-            break;
-        default:
-            break;
-        }
+    kind.redraw = [view, model, selection](Aspect aspect, int index) {
+        model->itemsChanged(aspect, index);
+        if (aspect == Aspect::ItemAdded)
+            view->scrollTo(model->index(index, 0)); // the added row comes into view
+        else
+            selection->showList(); // a removal shifts or drops the selected row, code moves it
     };
-    Binding& b = addBinding(list, widget, std::move(kind));
-    b.connections.push_back(
-        connect(widget, &QListWidget::currentRowChanged, widget, [&list, syncSelection](int row) {
-            if (row >= 0)
-                list.setListIndex(row);
-            syncSelection();
-        }));
-    widget->installEventFilter(this);
-    return widget;
+    addBinding(list, view, std::move(kind));
+    view->installEventFilter(this);
+    return view;
 }
 
 } // namespace movesta

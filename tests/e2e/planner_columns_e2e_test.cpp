@@ -1,0 +1,153 @@
+// The planner's five columns on screen: whatever is added, deleted, selected or scrolled, each shows
+// the model's rows, on the same first row, with the model's selection.
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QListView>
+#include <QScrollBar>
+#include <QTest>
+#include <QWheelEvent>
+
+#include <functional>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "e2e_support.h"
+#include "planner/form7.h"
+
+namespace movesta {
+namespace {
+
+struct Planner {
+    testing::App app;
+    Form7* form = nullptr;
+    std::vector<ListBox*> boxes;
+    std::vector<QListView*> columns;
+    QScrollBar* shared = nullptr;
+
+    Planner()
+    {
+        app.form1->Text1.setText("70");
+        form = static_cast<Form7*>(app.windows->show(kPlannerId));
+        app.activate(*form);
+        boxes = {&form->List1, &form->List2, &form->List5, &form->List3, &form->List4};
+        for (ListBox* box : boxes)
+            columns.push_back(app.widget<QListView>(*form, *box));
+        shared = app.view(*form)->client()->findChild<QScrollBar*>(QString(), Qt::FindDirectChildrenOnly);
+        form->Combo1.choose(0);
+    }
+    void add(int activity)
+    {
+        form->Combo1.choose(activity);
+        form->Image5.click();
+    }
+    // Every column holds the model's rows and its selection, and shows the shared bar's first row.
+    void expectShowsModel(const std::string& when) const
+    {
+        for (std::size_t c = 0; c < columns.size(); ++c) {
+            const QListView* column = columns[c];
+            const ListBox& box = *boxes[c];
+            ASSERT_EQ(column->model()->rowCount(), box.listCount()) << when << box.name();
+            for (int row = 0; row < box.listCount(); ++row)
+                ASSERT_EQ(column->model()->index(row, 0).data().toString().toStdString(), box.item(row))
+                    << when << box.name() << " row " << row;
+            const QModelIndexList selected = column->selectionModel()->selectedIndexes();
+            const int shownRow = selected.size() == 1 ? selected.front().row() : (selected.empty() ? -1 : -2);
+            EXPECT_EQ(shownRow, box.listIndex()) << when << box.name();
+            EXPECT_EQ(column->verticalScrollBar()->value(), shared->value()) << when << box.name();
+            EXPECT_EQ(column->indexAt(QPoint(4, 4)).row(), box.listCount() ? shared->value() : -1)
+                << when << box.name();
+        }
+    }
+};
+
+TEST(PlannerColumnsE2E, TenThousandAddsAndDeletesAtRandomKeepTheColumnsOnTheModelsRows)
+{
+    Planner p;
+    ASSERT_EQ(p.columns.size(), 5u);
+    ASSERT_NE(p.shared, nullptr);
+    std::mt19937 random(18);
+    const auto below = [&random](int n) { return std::uniform_int_distribution<int>(0, n - 1)(random); };
+    for (int step = 1; step <= 10000; ++step) {
+        const int rows = p.form->List1.listCount();
+        const int dice = below(10);
+        if (rows == 0 || dice < 5) {
+            p.add(below(478));
+        } else if (dice < 8) {
+            p.boxes[static_cast<std::size_t>(below(5))]->setListIndex(below(rows));
+            p.form->br_p.click();
+        } else if (dice < 9) {
+            p.boxes[static_cast<std::size_t>(below(5))]->setListIndex(below(rows));
+        } else {
+            // A wheel turn over a column, up or down.
+            QListView* column = p.columns[static_cast<std::size_t>(below(5))];
+            const QPoint inside = column->viewport()->rect().center();
+            QWheelEvent wheel(inside, column->viewport()->mapToGlobal(inside), QPoint(),
+                              QPoint(0, below(2) ? 120 : -120), Qt::NoButton, Qt::NoModifier,
+                              Qt::NoScrollPhase, false);
+            QApplication::sendEvent(column->viewport(), &wheel);
+        }
+        if (step % 250 == 0) {
+            QApplication::processEvents();
+            p.expectShowsModel("step " + std::to_string(step) + ": ");
+            if (::testing::Test::HasFailure())
+                return;
+        }
+    }
+    EXPECT_GT(p.form->List1.listCount(), 1000); // the columns did scroll
+}
+
+// With row 1 selected, gestures that would take the highlight off one column change nothing; the
+// selected row is still the one Del deletes.
+TEST(PlannerColumnsE2E, NoGestureTakesTheSelectionOffOneColumn)
+{
+    const struct {
+        const char* name;
+        std::function<void(QListView*)> gesture;
+    } gestures[] = {
+        {"click below the rows",
+         [](QListView* c) {
+             QTest::mouseClick(c->viewport(), Qt::LeftButton, {}, QPoint(4, c->viewport()->height() - 3));
+         }},
+        {"Ctrl+Space",
+         [](QListView* c) {
+             c->setFocus();
+             QTest::keyClick(c, Qt::Key_Space, Qt::ControlModifier);
+         }},
+        {"Ctrl+click on the selected row",
+         [](QListView* c) {
+             const QModelIndex row = c->model()->index(1, 0);
+             QTest::mouseClick(c->viewport(), Qt::LeftButton, Qt::ControlModifier,
+                               c->visualRect(row).center());
+         }},
+    };
+    Planner p;
+    for (const auto& g : gestures)
+        for (std::size_t c = 0; c < p.columns.size(); ++c) {
+            const std::string what = std::string(g.name) + " in " + p.boxes[c]->name() + ": ";
+            while (p.form->List1.listCount() < 3)
+                p.add(static_cast<int>(c) * 3 + p.form->List1.listCount());
+            const std::string next = p.form->List1.item(2);
+            p.form->List3.setListIndex(1);
+            g.gesture(p.columns[c]);
+            QApplication::processEvents();
+            EXPECT_EQ(p.form->List1.listIndex(), 1) << what;
+            p.expectShowsModel(what);
+            p.form->br_p.click();
+            ASSERT_EQ(p.form->List1.listCount(), 2) << what;
+            EXPECT_EQ(p.form->List1.item(1), next) << what; // row 1 was deleted
+        }
+    // Ctrl+click on another row chooses that row, in all five.
+    p.add(5);
+    p.form->List1.setListIndex(0);
+    const QModelIndex row2 = p.columns[2]->model()->index(2, 0);
+    QTest::mouseClick(p.columns[2]->viewport(), Qt::LeftButton, Qt::ControlModifier,
+                      p.columns[2]->visualRect(row2).center());
+    EXPECT_EQ(p.form->List1.listIndex(), 2);
+    p.expectShowsModel("Ctrl+click on row 2: ");
+}
+
+} // namespace
+} // namespace movesta
