@@ -6,14 +6,18 @@
 
 #include <functional>
 #include <initializer_list>
+#include <optional>
 #include <string>
+#include <vector>
 
+#include "core/activity_search.h"
 #include "platform/controls.h"
 #include "platform/window.h"
 
 namespace movesta {
 
 class Form1;
+struct PlannerReport;
 
 class Form7 : public Window {
 public:
@@ -94,7 +98,7 @@ public:
     // Window menu "Menu"
     MenuItem br_p{*this, "br_p", "Delete Selected", "Del"};
     MenuItem br_s{*this, "br_s", "Delete All", "Shift+Del"};
-    MenuItem spr{*this, "spr", "Spremi ispis u Word", "Ctrl+W"}; // kept disabled, Ctrl+W with it
+    MenuItem spr{*this, "spr", "Save Report...", "Ctrl+S"};
     MenuItem kopi{*this, "kopi", "Copy to Clipboard", "Ctrl+C"};
     MenuItem izl{*this, "izl", "Exit", "Ctrl+I"};
 
@@ -139,7 +143,22 @@ public:
     void Image7_Click();
     void CopyReport();
 
+    // Finding an activity by any word of its name, while Combo1's text is typed: the rows found
+    // are offered, and choosing one is choosing that row from Combo1's own list.
+    void FindActivity();
+    const std::vector<int>& FoundActivities() const { return m_foundActivities; } // rows of Combo1
+    void ChooseFoundActivity(int position);
+    void CloseFoundActivities();
+    std::function<void()> onFoundActivitiesChanged; // the view shows the rows found
+
+    // The report saved to a file of the type the person chooses.
+    void spr_Click();
+    void SaveReport();
+
 private:
+    // The report of the list and totals as they stand, in the one description that every form
+    // of it is written from.
+    PlannerReport ComposeReport() const;
     // Runs one step of a procedure whose failing steps are skipped: a number that cannot be read
     // or computed ends that step only, silently.
     static void runStep(const std::function<void()>& step);
@@ -150,6 +169,8 @@ private:
     static int SelectRow(const ListBox& clicked, std::initializer_list<ListBox*> others);
 
     const Form1& m_mainWindow;
+    std::optional<ActivitySearch> m_activitySearch; // built from Combo1's names at the first search
+    std::vector<int> m_foundActivities;
 };
 
 } // namespace movesta

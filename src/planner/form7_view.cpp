@@ -8,6 +8,7 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPointer>
 #include <QScrollBar>
 #include <QStyle>
 #include <QStyledItemDelegate>
@@ -17,6 +18,7 @@
 #include <array>
 
 #include "planner/form7.h"
+#include "platform/qt/find_popup.h"
 #include "platform/qt/pictures.h"
 #include "platform/qt/qt_window_manager.h"
 #include "platform/qt/twips.h"
@@ -170,9 +172,8 @@ Form7View::Form7View(Form7& model, QtWindowManager& manager)
     QMenu* menu = bar->addMenu(QStringLiteral("Menu"));
     bindMenuItem(model.br_p, menu);
     bindMenuItem(model.br_s, menu);
-    // `spr`, the word-processor report, is kept disabled: it has no place in the menu, and
-    // Ctrl+W stays free.
     menu->addSeparator();
+    bindMenuItem(model.spr, menu);
     bindMenuItem(model.kopi, menu);
     menu->addSeparator();
     bindMenuItem(model.izl, menu);
@@ -315,6 +316,31 @@ Form7View::Form7View(Form7& model, QtWindowManager& manager)
     bindLinkLabel(model.Label34, twipsRect(5040, 3840, 1800, 240))
         ->setAccessibleName(QStringLiteral("Copy to Clipboard"));
     bindPicture(model.Image7, twipsRect(5520, 4080, 600, 600));
+
+    // The activities found by the words typed into Combo1, over the table below the inputs. It
+    // reaches the model only while the view is bound to it.
+    auto* found = new FindPopup(activity, client(),
+                                {[this, &model] {
+                                     return widgetOf(model.Combo1)
+                                                ? static_cast<int>(model.FoundActivities().size())
+                                                : 0;
+                                 },
+                                 [&model](int position) {
+                                     return model.Combo1.items()[static_cast<std::size_t>(
+                                         model.FoundActivities()[static_cast<std::size_t>(position)])];
+                                 },
+                                 [this, &model](int position) {
+                                     if (widgetOf(model.Combo1))
+                                         model.ChooseFoundActivity(position);
+                                 },
+                                 [this, &model] {
+                                     if (widgetOf(model.Combo1))
+                                         model.CloseFoundActivities();
+                                 }});
+    model.onFoundActivitiesChanged = [found = QPointer<FindPopup>(found)] {
+        if (found)
+            found->refresh();
+    };
 
     setTabOrder(activity, weight);
     setTabOrder(weight, hours);

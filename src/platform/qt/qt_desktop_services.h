@@ -16,6 +16,12 @@ public:
     void openAddress(const std::string& address) override;
     std::string productPageAddress() const override { return m_productPage; }
 
+    // --- The report as a table and as a file ---
+    void setClipboardContent(const std::string& text, const std::string& html) override;
+    ChosenFile chooseFileToSave(const std::string& title, const std::string& suggestedName,
+                                const std::vector<FileType>& types) override;
+    std::string writeFile(const std::string& path, const std::string& contents) override;
+
 private:
     std::string m_productPage;
 };
