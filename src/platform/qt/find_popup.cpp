@@ -50,6 +50,7 @@ FindPopup::FindPopup(QComboBox* box, QWidget* surface, Source source)
     , m_entries(new Entries(m_source, this))
 {
     setModel(m_entries);
+    setObjectName(QStringLiteral("findPopup"));
     setAccessibleName(QStringLiteral("Activities found"));
     // The focus stays in the box, where the user goes on typing.
     setFocusPolicy(Qt::NoFocus);

@@ -126,15 +126,21 @@ DesktopServices::ChosenFile QtDesktopServices::chooseFileToSave(const std::strin
 std::string QtDesktopServices::writeFile(const std::string& path, const std::string& contents)
 {
     // Written beside the file and renamed over it once complete: a failure on the way leaves the
-    // file that was there as it was.
+    // file that was there as it was. Unbuffered, and every byte accounted for: QSaveFile's commit
+    // does not notice a buffered write cut short (a full disk), and would rename a truncated file
+    // over the old one.
     QSaveFile file(QString::fromStdString(path));
-    if (!file.open(QIODevice::WriteOnly))
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return file.errorString().toStdString();
     const auto size = static_cast<qint64>(contents.size());
-    if (file.write(contents.data(), size) != size) {
-        const std::string reason = file.errorString().toStdString();
-        file.cancelWriting();
-        return reason;
+    for (qint64 written = 0; written < size;) {
+        const qint64 now = file.write(contents.data() + written, size - written);
+        if (now <= 0) {
+            const std::string reason = file.errorString().toStdString();
+            file.cancelWriting();
+            return reason;
+        }
+        written += now;
     }
     if (!file.commit())
         return file.errorString().toStdString();
