@@ -55,6 +55,8 @@ echo "== opening the calculators"
     --benchmark_out="$results/open_windows.json" --benchmark_out_format=json 2>/dev/null
 echo "== planner operations"
 "$bin/planner_bench" --benchmark_out="$results/planner.json" --benchmark_out_format=json 2>/dev/null
+echo "== finding an activity"
+"$bin/find_bench" --benchmark_out="$results/find.json" --benchmark_out_format=json 2>/dev/null
 echo "== number rules"
 "$bin/number_rules_bench" --benchmark_repetitions=5 --benchmark_display_aggregates_only=true \
     --benchmark_out="$results/number_rules.json" --benchmark_out_format=json 2>/dev/null

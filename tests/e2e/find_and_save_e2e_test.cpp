@@ -13,7 +13,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
-#include <QMimeData>
 #include <QTemporaryDir>
 #include <QTimer>
 
@@ -264,17 +263,6 @@ TEST(QtDesktopServicesFiles, SaveReportWritesWholeFilesOrLeavesTheOldOneAndNames
         EXPECT_EQ(prompt.rfind("The report could not be saved to\r\n" + path.toStdString(), 0), 0u) << prompt;
         EXPECT_GT(prompt.size(), prompt.rfind("\r\n") + 2) << "a reason follows: " << prompt;
     }
-}
-
-TEST(QtDesktopServicesFiles, OneClipboardEntryHoldsTheTextAndTheHtml)
-{
-    QtDesktopServices desktop;
-    desktop.setClipboardContent("Physical activities\r\nline", "<table><tr><td>x</td></tr></table>");
-    const QMimeData* content = QGuiApplication::clipboard()->mimeData();
-    ASSERT_NE(content, nullptr);
-    EXPECT_EQ(content->text().toStdString(), "Physical activities\r\nline");
-    EXPECT_TRUE(content->hasHtml());
-    EXPECT_EQ(content->html().toStdString(), "<table><tr><td>x</td></tr></table>");
 }
 
 // The one real save dialog: a name typed without an extension gets the chosen type's.
