@@ -197,6 +197,30 @@ Form7View::Form7View(Form7& model, QtWindowManager& manager)
     activity->setAccessibleName(QStringLiteral("Physical activity"));
     activity->view()->setTextElideMode(Qt::ElideRight);
     activity->view()->setMinimumWidth(480);
+    // The activities found by the words typed into Combo1, over the controls below it. It
+    // reaches the model only while the view is bound to it.
+    auto* found = new FindPopup(activity, client(),
+                                {[this, &model] {
+                                     return widgetOf(model.Combo1)
+                                                ? static_cast<int>(model.FoundActivities().size())
+                                                : 0;
+                                 },
+                                 [&model](int position) {
+                                     return model.Combo1.items()[static_cast<std::size_t>(
+                                         model.FoundActivities()[static_cast<std::size_t>(position)])];
+                                 },
+                                 [this, &model](int position) {
+                                     if (widgetOf(model.Combo1))
+                                         model.ChooseFoundActivity(position);
+                                 },
+                                 [this, &model] {
+                                     if (widgetOf(model.Combo1))
+                                         model.CloseFoundActivities();
+                                 }});
+    model.onFoundActivitiesChanged = [found = QPointer<FindPopup>(found)] {
+        if (found)
+            found->refresh();
+    };
 
     bindLabel(model.Label7, input(124, kInputLeft, kInputWidth, kHeadingHeight));
     QLineEdit* weight = bindTextBox(model.Text1, input(142, kInputLeft, 56), Qt::AlignCenter);
@@ -316,31 +340,6 @@ Form7View::Form7View(Form7& model, QtWindowManager& manager)
     bindLinkLabel(model.Label34, twipsRect(5040, 3840, 1800, 240))
         ->setAccessibleName(QStringLiteral("Copy to Clipboard"));
     bindPicture(model.Image7, twipsRect(5520, 4080, 600, 600));
-
-    // The activities found by the words typed into Combo1, over the table below the inputs. It
-    // reaches the model only while the view is bound to it.
-    auto* found = new FindPopup(activity, client(),
-                                {[this, &model] {
-                                     return widgetOf(model.Combo1)
-                                                ? static_cast<int>(model.FoundActivities().size())
-                                                : 0;
-                                 },
-                                 [&model](int position) {
-                                     return model.Combo1.items()[static_cast<std::size_t>(
-                                         model.FoundActivities()[static_cast<std::size_t>(position)])];
-                                 },
-                                 [this, &model](int position) {
-                                     if (widgetOf(model.Combo1))
-                                         model.ChooseFoundActivity(position);
-                                 },
-                                 [this, &model] {
-                                     if (widgetOf(model.Combo1))
-                                         model.CloseFoundActivities();
-                                 }});
-    model.onFoundActivitiesChanged = [found = QPointer<FindPopup>(found)] {
-        if (found)
-            found->refresh();
-    };
 
     setTabOrder(activity, weight);
     setTabOrder(weight, hours);
