@@ -61,6 +61,8 @@ for mode in model view; do
         "$bin/planner_bench" --peak-memory=$mode 100000
     done >"$results/planner_peak_$mode.txt"
 done
+echo "== finding an activity"
+"$bin/find_bench" --benchmark_out="$results/find.json" --benchmark_out_format=json 2>/dev/null
 echo "== number rules"
 "$bin/number_rules_bench" --benchmark_repetitions=5 --benchmark_display_aggregates_only=true \
     --benchmark_out="$results/number_rules.json" --benchmark_out_format=json 2>/dev/null

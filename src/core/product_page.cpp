@@ -17,10 +17,11 @@ struct PlannerShortcut {
     std::string_view effect;
 };
 
-constexpr std::array<PlannerShortcut, 4> kPlannerShortcuts{{
+constexpr std::array<PlannerShortcut, 5> kPlannerShortcuts{{
     {"Del", "Delete Selected", "deletes the selected row"},
     {"Shift+Del", "Delete All", "deletes every row, after asking first"},
-    {"Ctrl+C", "Copy to Clipboard", "copies the list as a plain-text report"},
+    {"Ctrl+S", "Save Report...", "saves the report as a document, a spreadsheet (CSV), a web page or text"},
+    {"Ctrl+C", "Copy to Clipboard", "copies the list as a report, a table where one can be pasted"},
     {"Ctrl+I", "Exit", "closes the planner"},
 }};
 
@@ -206,11 +207,13 @@ void AppendCalculators(std::string& out, const ProductPagePictures& pictures)
            "<div class=\"cards\">\n<div class=\"card\">";
     AppendPicture(out, pictures.planner);
     out += "<h3>Energy expenditure planner</h3>\n"
-           "<p>Choose one of the 478 activities of the catalogue and a duration in hours (0 to 12) and "
+           "<p>Choose one of the 478 activities of the catalogue (type any words of its name to find "
+           "it) and a duration in hours (0 to 12) and "
            "minutes (0 to 55, in steps of five): the energy it costs shows at once, in kJ and in kcal. "
            "Add it to the list with the plus picture; the list keeps running totals of time and "
            "energy, with the minutes carried into hours at 60. Rows can be deleted one at a time or "
-           "all at once, and the whole list can be copied to the clipboard as a plain-text report.</p>"
+           "all at once, and the whole list can be copied to the clipboard as a report that pastes as "
+           "text or as a table, or saved as a document, a spreadsheet file, a web page or text.</p>"
            "</div>\n<div class=\"card\">";
     AppendPicture(out, pictures.timeToBurn);
     out += "<h3>Time to burn</h3>\n"

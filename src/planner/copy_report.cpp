@@ -1,22 +1,15 @@
-// The planner report: the selected-activity list and its totals as plain text on the clipboard.
+// The planner report: the selected-activity list and its totals on the clipboard, as plain text
+// and as an HTML table.
 
-#include <cstddef>
 #include <optional>
 #include <string>
+#include <utility>
 
 #include "planner/form7.h"
+#include "planner/report_formats.h"
 #include "platform/desktop_services.h"
 
 namespace movesta {
-
-namespace {
-constexpr const char* kLineBreak = "\r\n";
-constexpr std::size_t kHeadingRule = 83;
-constexpr std::size_t kTotalsRule = 82;
-// Fixed characters of one row line, and about those of the lines around the rows.
-constexpr std::size_t kRowFrame = 22;
-constexpr std::size_t kReportFrame = 400;
-} // namespace
 
 void Form7::kopi_Click()
 {
@@ -33,64 +26,48 @@ void Form7::Image7_Click()
     CopyReport();
 }
 
-void Form7::CopyReport()
+PlannerReport Form7::ComposeReport() const
 {
-    // Composed in one local text and put into the buffer once: appending to the buffer line by
-    // line would copy the growing report for every row.
+    PlannerReport report;
+    report.heading = "Physical activities";
+    report.columns = {"Physical activity", "h", "min", "kJ", "kcal"};
     const int rows = List1.listCount();
-    std::size_t size = kReportFrame;
+    report.rows.reserve(static_cast<std::size_t>(rows));
     for (int i = 0; i < rows; ++i)
-        size += kRowFrame + List1.item(i).size() + List2.item(i).size() + List5.item(i).size() +
-                List4.item(i).size();
-    std::string report;
-    report.reserve(size);
-
-    report += "Physical activities";
-    report += kLineBreak;
-    report.append(kHeadingRule, '-');
-    for (int i = 0; i < rows; ++i) {
-        List1.setListIndex(i); // the whole row follows, and its name shows above the list
-        report += kLineBreak;
-        report += "- ";
-        report += List1.text();
-        report += "  - (";
-        report += List2.text();
-        report += "h:";
-        report += List5.text();
-        report += "min, ";
-        report += List4.text();
-        report += " kcal)";
-    }
-    report += kLineBreak;
-    report.append(kTotalsRule, '-');
-    report += kLineBreak;
-    report += "Total duration of physical activities = ";
-    report += Label24.caption();
-    report += "h:";
-    report += Label16.caption();
-    report += "min";
-    report += kLineBreak;
-    report += "Total energy expenditure of selected physical activities = ";
-    report += Label21.caption();
-    report += " kcal";
-    if (const std::optional<std::string> target = TargetEnergyLine()) {
-        report += kLineBreak;
-        report += *target;
-    }
-    Text2.setText(std::move(report));
-
-    desktop().clearClipboard();
-    desktop().setClipboardText(Text2.text());
+        report.rows.push_back({List1.item(i), List2.item(i), List5.item(i), List3.item(i), List4.item(i)});
+    report.totals = {"Total", Label24.caption(), Label16.caption(), Label18.caption(), Label21.caption()};
+    report.totalLines.push_back(
+        {"Total duration of physical activities", Label24.caption() + "h:" + Label16.caption() + "min"});
+    report.totalLines.push_back(
+        {"Total energy expenditure of selected physical activities", Label21.caption() + " kcal"});
+    if (std::optional<ReportTotalLine> target = TargetEnergyLine())
+        report.totalLines.push_back(std::move(*target));
+    return report;
 }
 
-std::optional<std::string> Form7::TargetEnergyLine() const
+void Form7::CopyReport()
+{
+    // Every row is selected in turn, as the report walks the list: the last one ends selected,
+    // with its name shown above the list. Selecting changes no row or total, so the report is
+    // then composed from the list as it stands.
+    const int rows = List1.listCount();
+    for (int i = 0; i < rows; ++i)
+        List1.setListIndex(i);
+    const PlannerReport report = ComposeReport();
+    Text2.setText(ReportText(report));
+
+    desktop().clearClipboard();
+    desktop().setClipboardContent(Text2.text(), ReportHtml(report));
+}
+
+std::optional<ReportTotalLine> Form7::TargetEnergyLine() const
 {
     if (Label23.caption().empty())
         return std::nullopt;
-    std::string line = "Target energy expenditure = " + Label23.caption() + " kcal";
+    ReportTotalLine line{"Target energy expenditure", Label23.caption() + " kcal"};
     // The share as the window shows it; a total that cannot be read leaves none to write.
     if (!Label25.caption().empty())
-        line += " (" + Label25.caption() + ")";
+        line.value += " (" + Label25.caption() + ")";
     return line;
 }
 

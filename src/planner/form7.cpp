@@ -86,8 +86,8 @@ Form7::Form7(DesktopServices& desktop, const Form1& mainWindow)
     for (Control* hidden : std::initializer_list<Control*>{&Label20, &Label23, &Label26, &Line5})
         hidden->setVisible(false);
 
-    // Buttons, links and the report. The report goes to the clipboard only: the word-processor
-    // report's label, picture and menu item are kept hidden, the menu item disabled with Ctrl+W.
+    // Buttons, links and the report. The report goes to the clipboard, or to a file through the
+    // menu's Save Report...; the word-processor report's label and picture are kept hidden.
     Image5.setToolTip("Dodaj");
     Image4.setToolTip("Exit");
     Image3.setToolTip("Delete Selected");
@@ -96,12 +96,12 @@ Form7::Form7(DesktopServices& desktop, const Form1& mainWindow)
     Image7.setToolTip("Copy to Clipboard");
     Label33.setCaption("Prika\u017Ei ispis u Wordu");
     Image1.setToolTip("Prika\u017Ei ispis u Wordu");
-    for (Control* hidden : std::initializer_list<Control*>{&Label33, &Image1, &Text2, &spr})
+    for (Control* hidden : std::initializer_list<Control*>{&Label33, &Image1, &Text2})
         hidden->setVisible(false);
-    spr.setEnabled(false);
 
     // Handlers last, so that the captions and items set above raise nothing.
     Combo1.onClick = [this] { Combo1_Click(); };
+    Combo1.onChange = [this] { FindActivity(); };
     Combo4.onChange = [this] { Combo4_Change(); };
     Combo4.onClick = [this] { Combo4_Click(); };
     Combo5.onChange = [this] { Combo5_Change(); };
@@ -132,6 +132,7 @@ Form7::Form7(DesktopServices& desktop, const Form1& mainWindow)
     Label34.onClick = [this] { Label34_Click(); };
     Image7.onClick = [this] { Image7_Click(); };
     cilj.onClick = [this] { cilj_Click(); };
+    spr.onClick = [this] { spr_Click(); };
 }
 
 void Form7::runStep(const std::function<void()>& step)

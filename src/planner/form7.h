@@ -8,7 +8,10 @@
 #include <initializer_list>
 #include <optional>
 #include <string>
+#include <vector>
 
+#include "core/activity_search.h"
+#include "planner/report_formats.h"
 #include "platform/controls.h"
 #include "platform/window.h"
 
@@ -95,7 +98,7 @@ public:
     // Window menu "Menu"
     MenuItem br_p{*this, "br_p", "Delete Selected", "Del"};
     MenuItem br_s{*this, "br_s", "Delete All", "Shift+Del"};
-    MenuItem spr{*this, "spr", "Spremi ispis u Word", "Ctrl+W"}; // kept disabled, Ctrl+W with it
+    MenuItem spr{*this, "spr", "Save Report...", "Ctrl+S"};
     MenuItem kopi{*this, "kopi", "Copy to Clipboard", "Ctrl+C"};
     MenuItem izl{*this, "izl", "Exit", "Ctrl+I"};
     MenuItem cilj{*this, "cilj", "Target Energy...", "Ctrl+T"}; // asks for the target energy
@@ -142,7 +145,7 @@ public:
     void CopyReport();
     // The report's line about the target, "Target energy expenditure = 1500 kcal (57 %)";
     // nothing while no target is set.
-    std::optional<std::string> TargetEnergyLine() const;
+    std::optional<ReportTotalLine> TargetEnergyLine() const;
 
     // The target energy: asked for by the menu, it lives as long as the window
     void cilj_Click();
@@ -154,7 +157,22 @@ public:
     // total cannot be read.
     void ShowShareOfTarget();
 
+    // Finding an activity by any word of its name, while Combo1's text is typed: the rows found
+    // are offered, and choosing one is choosing that row from Combo1's own list.
+    void FindActivity();
+    const std::vector<int>& FoundActivities() const { return m_foundActivities; } // rows of Combo1
+    void ChooseFoundActivity(int position);
+    void CloseFoundActivities();
+    std::function<void()> onFoundActivitiesChanged; // the view shows the rows found
+
+    // The report saved to a file of the type the person chooses.
+    void spr_Click();
+    void SaveReport();
+
 private:
+    // The report of the list and totals as they stand, in the one description that every form
+    // of it is written from.
+    PlannerReport ComposeReport() const;
     // Runs one step of a procedure whose failing steps are skipped: a number that cannot be read
     // or computed ends that step only, silently.
     static void runStep(const std::function<void()>& step);
@@ -165,6 +183,8 @@ private:
     static int SelectRow(const ListBox& clicked, std::initializer_list<ListBox*> others);
 
     const Form1& m_mainWindow;
+    std::optional<ActivitySearch> m_activitySearch; // built from Combo1's names at the first search
+    std::vector<int> m_foundActivities;
 };
 
 } // namespace movesta

@@ -6,12 +6,14 @@
 #include <QListView>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPointer>
 #include <QScrollBar>
 #include <QVBoxLayout>
 
 #include <array>
 
 #include "planner/form7.h"
+#include "platform/qt/find_popup.h"
 #include "platform/qt/pictures.h"
 #include "platform/qt/qt_window_manager.h"
 #include "platform/qt/twips.h"
@@ -68,9 +70,8 @@ Form7View::Form7View(Form7& model, QtWindowManager& manager)
     QMenu* menu = bar->addMenu(QStringLiteral("Menu"));
     bindMenuItem(model.br_p, menu);
     bindMenuItem(model.br_s, menu);
-    // `spr`, the word-processor report, is kept disabled: it has no place in the menu, and
-    // Ctrl+W stays free.
     menu->addSeparator();
+    bindMenuItem(model.spr, menu);
     bindMenuItem(model.kopi, menu);
     menu->addSeparator();
     bindMenuItem(model.cilj, menu);
@@ -96,6 +97,30 @@ Form7View::Form7View(Form7& model, QtWindowManager& manager)
     activity->setAccessibleName(QStringLiteral("Physical activity"));
     activity->view()->setTextElideMode(Qt::ElideRight);
     activity->view()->setMinimumWidth(480);
+    // The activities found by the words typed into Combo1, over the controls below it. It
+    // reaches the model only while the view is bound to it.
+    auto* found = new FindPopup(activity, client(),
+                                {[this, &model] {
+                                     return widgetOf(model.Combo1)
+                                                ? static_cast<int>(model.FoundActivities().size())
+                                                : 0;
+                                 },
+                                 [&model](int position) {
+                                     return model.Combo1.items()[static_cast<std::size_t>(
+                                         model.FoundActivities()[static_cast<std::size_t>(position)])];
+                                 },
+                                 [this, &model](int position) {
+                                     if (widgetOf(model.Combo1))
+                                         model.ChooseFoundActivity(position);
+                                 },
+                                 [this, &model] {
+                                     if (widgetOf(model.Combo1))
+                                         model.CloseFoundActivities();
+                                 }});
+    model.onFoundActivitiesChanged = [found = QPointer<FindPopup>(found)] {
+        if (found)
+            found->refresh();
+    };
 
     bindLabel(model.Label7, input(124, kInputLeft, kInputWidth, kHeadingHeight));
     QLineEdit* weight = bindTextBox(model.Text1, input(142, kInputLeft, 56), Qt::AlignCenter);

@@ -5,6 +5,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace movesta {
 
@@ -47,6 +48,29 @@ public:
     // The box's text on OK, nothing on Cancel. A pasted text passes the key filter, so the
     // answer may hold anything: the window checks it.
     virtual std::optional<std::string> askNumber(const NumberQuestion& question) = 0;
+
+    // --- The report as a table and as a file ---
+
+    // One clipboard entry in two flavours: the plain text, and HTML for programs that take tables.
+    virtual void setClipboardContent(const std::string& text, const std::string& html) = 0;
+
+    // The system's save dialog, offering `types` with the first one chosen; the name the person
+    // chose (as typed, or with the chosen type's extension added by the dialog) and the index of
+    // the type chosen. An empty path: cancelled.
+    struct FileType {
+        std::string description; // "OpenDocument text"
+        std::string extension;   // "odt", without the dot
+    };
+    struct ChosenFile {
+        std::string path;
+        int type = 0;
+    };
+    virtual ChosenFile chooseFileToSave(const std::string& title, const std::string& suggestedName,
+                                        const std::vector<FileType>& types) = 0;
+
+    // Writes the whole file, replacing one that is there, or leaves what was there untouched.
+    // Returns the reason of a failure, empty when the file was written.
+    virtual std::string writeFile(const std::string& path, const std::string& contents) = 0;
 };
 
 } // namespace movesta

@@ -356,7 +356,7 @@ TEST_F(PlannerE2E, ColumnsLineUpAndEveryCaptionFitsItsBox)
           static_cast<const Control*>(&planner->Image1), static_cast<const Control*>(&planner->Text2)})
         EXPECT_EQ(view()->widgetOf(*hidden), nullptr) << hidden->name();
 
-    // The menu above the client area, never-usable item left out.
+    // The menu above the client area, with its five items.
     const auto* bar = view()->findChild<QMenuBar*>();
     ASSERT_NE(bar, nullptr);
     EXPECT_LE(bar->geometry().bottom(), view()->client()->geometry().top());
@@ -367,8 +367,8 @@ TEST_F(PlannerE2E, ColumnsLineUpAndEveryCaptionFitsItsBox)
         if (!action->isSeparator())
             items.push_back((action->text() + " " + action->shortcut().toString()).toStdString());
     EXPECT_EQ(items, (std::vector<std::string>{"Delete Selected Del", "Delete All Shift+Del",
-                                               "Copy to Clipboard Ctrl+C", "Target Energy... Ctrl+T",
-                                               "Exit Ctrl+I"}));
+                                               "Save Report... Ctrl+S", "Copy to Clipboard Ctrl+C",
+                                               "Target Energy... Ctrl+T", "Exit Ctrl+I"}));
 }
 
 TEST_F(PlannerE2E, LongNamesAndLargeTotalsShrinkToFitTheirBoxes)

@@ -139,7 +139,12 @@ TEST_F(TargetEnergy, ReportEndsWithTheTargetLineWhileOneIsSet)
     askTarget(p, "1500");
     p.kopi.click();
     EXPECT_EQ(desktop.clipboard, withoutTarget + "\r\nTarget energy expenditure = 1500 kcal (32 %)");
-    EXPECT_EQ(p.TargetEnergyLine(), "Target energy expenditure = 1500 kcal (32 %)");
+    // The table on the clipboard, like the saved files, carries the same line.
+    EXPECT_NE(desktop.clipboardHtml.find("Target energy expenditure"), std::string::npos);
+    EXPECT_NE(desktop.clipboardHtml.find("1500 kcal (32 %)"), std::string::npos);
+    ASSERT_TRUE(p.TargetEnergyLine());
+    EXPECT_EQ(p.TargetEnergyLine()->label + " = " + p.TargetEnergyLine()->value,
+              "Target energy expenditure = 1500 kcal (32 %)");
 
     p.Label21.setCaption("abc"); // no share to write
     p.kopi.click();
@@ -151,7 +156,7 @@ TEST_F(TargetEnergy, ReportEndsWithTheTargetLineWhileOneIsSet)
     askTarget(p, "");
     p.kopi.click();
     EXPECT_EQ(desktop.clipboard, withoutTarget);
-    EXPECT_EQ(p.TargetEnergyLine(), std::nullopt);
+    EXPECT_FALSE(p.TargetEnergyLine());
 }
 
 TEST_F(TargetEnergy, LivesAsLongAsTheWindow)

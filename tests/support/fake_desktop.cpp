@@ -28,6 +28,8 @@ FakeDesktop::~FakeDesktop()
         g_fail(std::to_string(m_answers.size()) + " scripted message answer(s) never used");
     if (!m_numberAnswers.empty())
         g_fail(std::to_string(m_numberAnswers.size()) + " scripted number answer(s) never used");
+    if (!m_saveAnswers.empty())
+        g_fail(std::to_string(m_saveAnswers.size()) + " scripted save dialog answer(s) never used");
 }
 
 int FakeDesktop::messageBox(const std::string& prompt, MessageButtons buttons, MessageIcon icon,
@@ -63,6 +65,7 @@ std::optional<std::string> FakeDesktop::askNumber(const NumberQuestion& question
 void FakeDesktop::clearClipboard()
 {
     clipboard.clear();
+    clipboardHtml.clear();
     clipboardLog.emplace_back("clear");
 }
 
@@ -71,6 +74,36 @@ void FakeDesktop::setClipboardText(const std::string& text)
     // A fresh string, so that a long report's memory goes when a shorter one replaces it.
     clipboard = std::string(text);
     clipboardLog.push_back("set:" + text);
+}
+
+// --- The report as a table and as a file ---
+
+void FakeDesktop::setClipboardContent(const std::string& text, const std::string& html)
+{
+    setClipboardText(text);
+    clipboardHtml = std::string(html);
+}
+
+DesktopServices::ChosenFile FakeDesktop::chooseFileToSave(const std::string& title,
+                                                          const std::string& suggestedName,
+                                                          const std::vector<FileType>& types)
+{
+    saveDialogs.push_back({title, suggestedName, types});
+    if (m_saveAnswers.empty()) {
+        g_fail("unexpected save dialog: \"" + title + "\"");
+        return {};
+    }
+    ChosenFile answer = m_saveAnswers.front();
+    m_saveAnswers.pop_front();
+    return answer;
+}
+
+std::string FakeDesktop::writeFile(const std::string& path, const std::string& contents)
+{
+    if (!writeFailure.empty())
+        return writeFailure;
+    files[path] = contents;
+    return {};
 }
 
 } // namespace movesta::testing

@@ -6,6 +6,7 @@
 
 #include <deque>
 #include <functional>
+#include <map>
 #include <optional>
 #include <string>
 #include <vector>
@@ -65,11 +66,36 @@ public:
     std::vector<std::string> clipboardLog; // "clear" and "set:<text>" in call order
     std::string clipboard;
 
+    // --- The report as a table and as a file ---
+    // The clipboard's plain text is logged and kept as for setClipboardText, the HTML beside it.
+    void setClipboardContent(const std::string& text, const std::string& html) override;
+    std::string clipboardHtml;
+    // Save dialogs are answered from a script, as message boxes are: the next one is expected and
+    // answers this file and type; an empty path is a cancel.
+    ChosenFile chooseFileToSave(const std::string& title, const std::string& suggestedName,
+                                const std::vector<FileType>& types) override;
+    void expectSaveDialog(std::string path, int type = 0)
+    {
+        m_saveAnswers.push_back({std::move(path), type});
+    }
+    struct SaveDialogCall {
+        std::string title;
+        std::string suggestedName;
+        std::vector<FileType> types;
+    };
+    std::vector<SaveDialogCall> saveDialogs;
+    // Files are kept here, never on disk. While writeFailure is set, every write fails with it as
+    // its reason and nothing is kept.
+    std::string writeFile(const std::string& path, const std::string& contents) override;
+    std::map<std::string, std::string> files;
+    std::string writeFailure;
+
 private:
     std::deque<int> m_answers;
     std::function<int(const MessageCall&)> m_answerer;
     std::deque<std::optional<std::string>> m_numberAnswers;
     std::function<std::optional<std::string>(const NumberQuestion&)> m_numberAnswerer;
+    std::deque<ChosenFile> m_saveAnswers;
 };
 
 } // namespace movesta::testing

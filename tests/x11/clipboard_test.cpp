@@ -9,7 +9,9 @@
 #include <QTest>
 
 #include <memory>
+#include <regex>
 #include <string>
+#include <vector>
 
 #include "app/register_windows.h"
 #include "main_window/form1.h"
@@ -73,6 +75,28 @@ TEST(PlannerXvfb, AnotherProgramReadsTheReportFromTheSystemClipboard)
                   std::string(82, '-') +
                   "\r\nTotal duration of physical activities = 3h:45min"
                   "\r\nTotal energy expenditure of selected physical activities = 540,0 kcal");
+
+    // The same entry offers the report as an HTML table, for spreadsheets and word processors.
+    QProcess html;
+    QSignalSpy htmlFinished(&html, &QProcess::finished);
+    html.start(QStringLiteral("xclip"),
+               {QStringLiteral("-o"), QStringLiteral("-selection"), QStringLiteral("clipboard"),
+                QStringLiteral("-t"), QStringLiteral("text/html")});
+    ASSERT_TRUE(htmlFinished.wait(20000)) << "xclip did not finish";
+    EXPECT_EQ(html.exitCode(), 0) << html.readAllStandardError().toStdString();
+    const std::string table = html.readAllStandardOutput().toStdString();
+    std::vector<std::string> rows;
+    const std::regex row("<tr>(.*?)</tr>"), cell("<t[hd][^>]*>(.*?)</t[hd]>");
+    for (std::sregex_iterator r(table.begin(), table.end(), row), end; r != end; ++r) {
+        const std::string inside = (*r)[1];
+        std::string cells;
+        for (std::sregex_iterator c(inside.begin(), inside.end(), cell); c != end; ++c)
+            cells += std::string((*c)[1]) + "|";
+        rows.push_back(cells);
+    }
+    EXPECT_EQ(rows, (std::vector<std::string>{
+                        "Physical activity|h|min|kJ|kcal|", "Accordion, playing|1|0|600,0|144,0|",
+                        "Accordion, playing|2|45|1650,0|396,0|", "Total|3|45|2250,0|540,0|"}));
     windows.reset();
     QApplication::processEvents();
 }

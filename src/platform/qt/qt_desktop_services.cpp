@@ -5,8 +5,12 @@
 #include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDir>
+#include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
+#include <QMimeData>
+#include <QSaveFile>
+#include <QStandardPaths>
 #include <QUrl>
 
 #include "platform/qt/number_dialog.h"
@@ -79,6 +83,75 @@ void QtDesktopServices::openAddress(const std::string& address)
 {
     // The user sees the browser or nothing; a failure has nowhere useful to go.
     (void)QDesktopServices::openUrl(QUrl(QString::fromStdString(address)));
+}
+
+// --- The report as a table and as a file ---
+
+void QtDesktopServices::setClipboardContent(const std::string& text, const std::string& html)
+{
+    auto* content = new QMimeData;
+    content->setText(QString::fromStdString(text));
+    content->setHtml(QString::fromStdString(html));
+    QGuiApplication::clipboard()->setMimeData(content);
+}
+
+DesktopServices::ChosenFile QtDesktopServices::chooseFileToSave(const std::string& title,
+                                                                const std::string& suggestedName,
+                                                                const std::vector<FileType>& types)
+{
+    QStringList filters;
+    for (const FileType& type : types)
+        filters.push_back(
+            QStringLiteral("%1 (*.%2)")
+                .arg(QString::fromStdString(type.description), QString::fromStdString(type.extension)));
+    const auto suffixOf = [&types](qsizetype index) {
+        return index >= 0 && index < static_cast<qsizetype>(types.size())
+                   ? QString::fromStdString(types[static_cast<std::size_t>(index)].extension)
+                   : QString();
+    };
+    QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (folder.isEmpty() || !QFileInfo(folder).isDir())
+        folder = QDir::homePath();
+    QFileDialog dialog(QApplication::activeWindow(), QString::fromStdString(title));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setNameFilters(filters);
+    // A name typed without an extension gets the chosen type's, before the dialog asks about
+    // replacing an existing file, so that it asks about the file that will be written.
+    dialog.setDefaultSuffix(suffixOf(0));
+    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, [&](const QString& filter) {
+        dialog.setDefaultSuffix(suffixOf(filters.indexOf(filter)));
+    });
+    dialog.selectFile(
+        QDir(folder).filePath(QString::fromStdString(suggestedName) + QLatin1Char('.') + suffixOf(0)));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return {dialog.selectedFiles().constFirst().toStdString(),
+            static_cast<int>(std::max<qsizetype>(0, filters.indexOf(dialog.selectedNameFilter())))};
+}
+
+std::string QtDesktopServices::writeFile(const std::string& path, const std::string& contents)
+{
+    // Written beside the file and renamed over it once complete: a failure on the way leaves the
+    // file that was there as it was. Unbuffered, and every byte accounted for: QSaveFile's commit
+    // does not notice a buffered write cut short (a full disk), and would rename a truncated file
+    // over the old one.
+    QSaveFile file(QString::fromStdString(path));
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        return file.errorString().toStdString();
+    const auto size = static_cast<qint64>(contents.size());
+    for (qint64 written = 0; written < size;) {
+        const qint64 now = file.write(contents.data() + written, size - written);
+        if (now <= 0) {
+            const std::string reason = file.errorString().toStdString();
+            file.cancelWriting();
+            return reason;
+        }
+        written += now;
+    }
+    if (!file.commit())
+        return file.errorString().toStdString();
+    return {};
 }
 
 } // namespace movesta

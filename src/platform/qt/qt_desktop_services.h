@@ -18,6 +18,12 @@ public:
 
     std::optional<std::string> askNumber(const NumberQuestion& question) override;
 
+    // --- The report as a table and as a file ---
+    void setClipboardContent(const std::string& text, const std::string& html) override;
+    ChosenFile chooseFileToSave(const std::string& title, const std::string& suggestedName,
+                                const std::vector<FileType>& types) override;
+    std::string writeFile(const std::string& path, const std::string& contents) override;
+
 private:
     std::string m_productPage;
 };

@@ -1,0 +1,164 @@
+#include "platform/qt/find_popup.h"
+
+#include <QAbstractListModel>
+#include <QComboBox>
+#include <QKeyEvent>
+#include <QScrollBar>
+
+#include "platform/qt/qt_text.h"
+
+namespace movesta {
+
+namespace {
+constexpr int kWidestPopup = 480; // as the combo's own drop-down, wide enough for most names
+constexpr int kMargin = 4;        // kept free at the surface's right and bottom edges
+} // namespace
+
+// The entries as the model offers them, read when drawn: the list keeps no copy of its own.
+class FindPopup::Entries : public QAbstractListModel {
+public:
+    Entries(const Source& source, QObject* parent)
+        : QAbstractListModel(parent)
+        , m_source(source)
+    {}
+    int rowCount(const QModelIndex& parent = {}) const override
+    {
+        return parent.isValid() ? 0 : m_source.count();
+    }
+    QVariant data(const QModelIndex& index, int role) const override
+    {
+        if (!index.isValid() || index.row() >= m_source.count())
+            return {};
+        if (role == Qt::DisplayRole || role == Qt::ToolTipRole || role == Qt::AccessibleTextRole)
+            return toQ(m_source.text(index.row()));
+        return {};
+    }
+    void reset()
+    {
+        beginResetModel();
+        endResetModel();
+    }
+
+private:
+    const Source& m_source;
+};
+
+FindPopup::FindPopup(QComboBox* box, QWidget* surface, Source source)
+    : QListView(surface)
+    , m_box(box)
+    , m_source(std::move(source))
+    , m_entries(new Entries(m_source, this))
+{
+    setModel(m_entries);
+    setObjectName(QStringLiteral("findPopup"));
+    setAccessibleName(QStringLiteral("Activities found"));
+    // The focus stays in the box, where the user goes on typing.
+    setFocusPolicy(Qt::NoFocus);
+    setUniformItemSizes(true);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setTextElideMode(Qt::ElideRight);
+    setMouseTracking(true);
+    setFrameShape(QFrame::Box);
+    hide();
+    connect(this, &QAbstractItemView::entered, this,
+            [this](const QModelIndex& index) { walkTo(index.row()); });
+    connect(this, &QAbstractItemView::clicked, this, [this](const QModelIndex& index) {
+        if (index.isValid())
+            m_source.choose(index.row());
+    });
+    // Installed after the view's own filter, so it sees the box's keys first.
+    m_box->installEventFilter(this);
+}
+
+void FindPopup::refresh()
+{
+    m_entries->reset();
+    if (m_source.count() == 0) {
+        hide();
+        return;
+    }
+    place();
+    show();
+    raise();
+    scrollToTop();
+}
+
+void FindPopup::place()
+{
+    const QWidget* surface = parentWidget();
+    const QPoint topLeft = m_box->mapTo(surface, QPoint(0, m_box->height()));
+    const int width = qMin(qMax(m_box->width(), kWidestPopup), surface->width() - topLeft.x() - kMargin);
+    const int rowHeight = qMax(1, sizeHintForRow(0));
+    const int room = surface->height() - topLeft.y() - kMargin - 2 * frameWidth();
+    const int rows = qMax(1, qMin(m_source.count(), room / rowHeight));
+    setGeometry(topLeft.x(), topLeft.y(), width, rows * rowHeight + 2 * frameWidth());
+}
+
+void FindPopup::walkTo(int row)
+{
+    if (row < 0) {
+        // Back in the box: no entry is walked to, and Return is the box's again.
+        selectionModel()->clear();
+        setCurrentIndex({});
+        scrollToTop();
+        return;
+    }
+    const QModelIndex index = m_entries->index(qMin(row, m_source.count() - 1));
+    setCurrentIndex(index);
+    selectionModel()->select(index, QItemSelectionModel::ClearAndSelect);
+}
+
+bool FindPopup::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched != m_box || !isVisible())
+        return QListView::eventFilter(watched, event);
+    switch (event->type()) {
+    case QEvent::KeyPress: {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (key->modifiers() & ~Qt::KeypadModifier)
+            break;
+        const int current = currentIndex().isValid() ? currentIndex().row() : -1;
+        const int page = qMax(1, viewport()->height() / qMax(1, sizeHintForRow(0)));
+        const int last = m_source.count() - 1;
+        switch (key->key()) {
+        case Qt::Key_Down:
+            walkTo(qMin(current + 1, last));
+            return true;
+        case Qt::Key_Up:
+            walkTo(current - 1);
+            return true;
+        case Qt::Key_PageDown:
+            walkTo(qMin(current + page, last));
+            return true;
+        case Qt::Key_PageUp:
+            walkTo(current < 0 ? -1 : qMax(current - page, 0));
+            return true;
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            if (current >= 0) {
+                m_source.choose(current);
+                return true;
+            }
+            m_source.close();
+            break; // the box has Return as before
+        case Qt::Key_Escape:
+            m_source.close();
+            return true;
+        default:
+            break;
+        }
+        break;
+    }
+    case QEvent::FocusOut:
+    case QEvent::Hide:
+        m_source.close();
+        break;
+    default:
+        break;
+    }
+    return QListView::eventFilter(watched, event);
+}
+
+} // namespace movesta
