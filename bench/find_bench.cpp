@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Movesta developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Finding an activity by any word, per key typed into the planner's activity box:
 //   MatchCatalogue  the search of all 478 names for the text typed so far (model only), per key
 //   FirstSearch     the first key of a session: the names folded once, then searched

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Movesta developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The number rules per call, each beside the standard conversion it stands on (std::from_chars,
 // std::to_chars) on the same inputs: the catalogue's factor texts, the energies of its rows, the
 // time-to-burn quotients (every bit of the mantissa used) and random doubles of every size shown.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Movesta developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Opening each calculator in the running program: the model is created, its Form_Load runs, its
 // view is created and shown, until the first paint. The floor is a window of the same size with
 // three combo boxes filled with the 478 catalogue names. Closing is not timed.

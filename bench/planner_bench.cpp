@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Movesta developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The planner's list operations at 1,000, 10,000 and 100,000 rows, in the running program with
 // the planner's view shown (offscreen). Each benchmark reports the time per row or per operation:
 //   Add          AddSelectedActivity from an empty list up to N rows, event loop run at the end

@@ -1,4 +1,9 @@
 #!/usr/bin/env python3
+
+# SPDX-FileCopyrightText: 2026 The Movesta developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """Turns the raw results of scripts/bench.sh into one table: each figure, its floor, the ratio,
 the goal and PASS or MISS. Usage: report.py RESULTS_DIR > table.md"""
 

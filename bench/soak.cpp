@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Movesta developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A long planner session without the screen: 100,000 rows added, the report copied, every row
 // deleted one by one. Prints the resident memory at each stage; it must come back to its start.
 

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Movesta developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The floor of the start-up comparison: an empty Qt Widgets window with the main window's client
 // size, fixed, centred and titled, that quits the same way after its first paint. With --text it
 // shows one line of text as well, so that it pays for the font database as every real window does.

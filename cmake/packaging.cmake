@@ -1,3 +1,7 @@
+# SPDX-FileCopyrightText: 2026 The Movesta developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Desktop integration (launcher, icons, AppStream metainfo) and the Debian package.
 
 # The project's web site, named once: the AppStream homepage and screenshots, and the package's

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Movesta developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Any bytes as a text formatted with the three masks, and their first eight bytes as a double
 // formatted the same way.
 

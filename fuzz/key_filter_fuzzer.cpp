@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Movesta developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The key filter on every character code the bytes give, and the weight boxes of the calculators
 // with the bytes typed into them key by key, then pasted whole.
 

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Movesta developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Any bytes as a text read by ReadDecimalNumber, and their first eight bytes as a double written
 // by NumberToText.
 

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Movesta developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Writes the product page: generate_product_page OUTPUT VERSION ICON.svg PLANNER.svg TIME_TO_BURN.svg
 // Runs at build time, so the page's catalogue is always the one compiled into the program.
 

@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 The Movesta developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Builds Movesta in Release with its benchmarks, runs them, and prints every figure beside its
 # floor with the ratio and the goal; the same table goes to bench/RESULTS.md with the machine.
 #   bench.sh            - everything (about five minutes)

@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 The Movesta developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Starts the built program on the X server of $DISPLAY with the accessibility bus, opens both
 # calculators and reads every window's accessibility tree as a screen reader would
 # (check_accessibility.py):

@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 The Movesta developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Builds the Debian package in a release tree of its own (build/deb), checks it with lintian,
 # installs it with apt-get in a
 # throwaway root, starts the installed movesta there on the X server of $DISPLAY and checks that

@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 The Movesta developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Installs a built tree into a temporary prefix and checks the desktop integration there: the
 # program, the launcher (desktop-file-validate), the AppStream metainfo (appstreamcli), the
 # icons at their sizes and the product page.   check-install.sh BUILD_DIR

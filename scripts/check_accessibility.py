@@ -1,4 +1,9 @@
 #!/usr/bin/python3
+
+# SPDX-FileCopyrightText: 2026 The Movesta developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """Reads the accessibility tree of a running Movesta, as a screen reader would, and checks that
 each window can be used through it: every picture button is a focusable push button named by its
 tooltip where it has one (the report link a link), every input has a name that is not just its

@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 The Movesta developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Builds the libFuzzer targets with clang (AddressSanitizer and UndefinedBehaviorSanitizer) and
 # runs each for FUZZ_SECONDS (60) on a copy of its committed corpus. An input that breaks a target
 # is copied into fuzz/corpus/<target>/ as a regression case (tests/core replays it), and the

@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 The Movesta developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Renders the pictures drawn in resources/pictures/*.svg to the PNGs the program shows: each at the
 # size it is shown (1x) and twice that (name@2x.png, which Qt picks on a high-density screen).
 # Run after changing a drawing; the PNGs are committed, so a build needs no SVG renderer.

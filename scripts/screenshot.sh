@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 The Movesta developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Starts Movesta on an X server of its own and saves a picture of the screen once its main window
 # is up: screenshot.sh BINARY OUT.png [SCALE]
 set -euo pipefail

@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 The Movesta developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Installs, from Debian's packages, whatever Movesta needs and this machine lacks.
 #   setup.sh run    - to build and start the program
 #   setup.sh test   - to build and run every test (sanitizers and the X server included)
@@ -15,8 +20,9 @@ case "$purpose" in
     test | ci)
         packages+=(libgtest-dev libgmock-dev xvfb xauth xclip clang-format desktop-file-utils appstream
                    at-spi2-core python3-pyatspi dbus-daemon xdotool)
-        # The package check: CPack's dependency scan, Debian's checker, a throwaway root, xwininfo.
-        [ "$purpose" = ci ] && packages+=(dpkg-dev file lintian mount x11-utils) ;;
+        # The package check: CPack's dependency scan, Debian's checker, a throwaway root, xwininfo;
+        # and the licence check.
+        [ "$purpose" = ci ] && packages+=(dpkg-dev file lintian mount x11-utils reuse) ;;
     bench) packages+=(libbenchmark-dev hyperfine time xvfb xauth) ;;
     fuzz) packages+=(clang libclang-rt-14-dev) ;;
     *) echo "usage: $0 run|test|ci|bench|fuzz" >&2; exit 2 ;;

@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 The Movesta developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Builds Movesta with its tests and runs every one of them through ctest, under an X server of its
 # own (xvfb-run) for the tests labelled x11. It installs missing build and test packages from
 # Debian and changes nothing else on the machine.

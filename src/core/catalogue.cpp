@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Movesta developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The built-in activity catalogue: 478 rows, name / kJ / kcal per hour and kilogram.
 // Texts are stored exactly as shown, trailing blanks included; the order is fixed.
 

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Movesta developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Writing numbers: the one rounding of a double to 15 significant digits, and the plain
 // positional texts of NumberToText and FormatWithMask.
 

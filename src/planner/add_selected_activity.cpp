@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Movesta developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Adding the chosen activity to the selected-activity list, and the upkeep of the totals row.
 
 #include <initializer_list>

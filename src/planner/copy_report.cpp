@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Movesta developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The planner report: the selected-activity list and its totals on the clipboard, as plain text
 // and as an HTML table.
 

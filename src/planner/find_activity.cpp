@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Movesta developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Finding an activity by any word of its name. Typing into Combo1 changes its text and nothing
 // else, as before; the rows found are only offered, and a row is chosen through Combo1's own
 // list, so that Combo1_Click runs for it exactly as for a pick from the drop-down.

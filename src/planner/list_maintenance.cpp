@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Movesta developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Upkeep of the selected-activity list: one row selection shared by the five columns, deleting
 // the selected row or all rows, closing the planner and the product page.
 

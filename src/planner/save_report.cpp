@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Movesta developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The report saved to a file: OpenDocument text, CSV, HTML or the clipboard's plain text, by
 // the type chosen in the save dialog or the extension typed.
 

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Movesta developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The target energy: a number of kcal to plan toward, asked for by the window menu. While one is
 // set, the target row shows it and Label25 the kcal total as a share of it.
 

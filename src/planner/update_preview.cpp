@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Movesta developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The planner's inputs: the activity choice, the duration combos, the weight check and the live
 // preview of the chosen activity's energy.
 

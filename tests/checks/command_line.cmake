@@ -1,3 +1,7 @@
+# SPDX-FileCopyrightText: 2026 The Movesta developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # The program's command line with no display and no platform chosen: --help and --version answer
 # on standard output and exit 0, an unknown option shows the usage on standard error and exits 2.
 #   cmake -DPROGRAM=path/to/movesta -DVERSION=x.y.z -P command_line.cmake

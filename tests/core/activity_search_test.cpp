@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Movesta developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Finding activities by any words of their names, and the zip format's checksum.
 
 #include <gtest/gtest.h>

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Movesta developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Tests of the built-in activity catalogue. They look at properties computed from the whole
 // table, so that a slip in any row (a dropped or doubled row, a lost trailing blank, a mistyped
 // factor or character) shows up as a changed count, a changed row list or a broken text form.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Movesta developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Every committed fuzz input (the seeds and the crashes the fuzzers found) replayed through the
 // same checks as its libFuzzer target, as an ordinary regression test of the g++ build.
 

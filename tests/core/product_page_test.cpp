@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Movesta developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Tests of the product page. The page is read back the way a browser would (tags dropped,
 // character references resolved) by a small reader of its own, so a row the page misstates, a
 // character it leaves unescaped or a worked example the program no longer agrees with fails

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Movesta developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Finding an activity in the real planner window, the list's own letter search in the
 // time-to-burn window, and the Qt desktop services that put the report on the clipboard and
 // into files.

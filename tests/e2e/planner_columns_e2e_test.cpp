@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Movesta developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The planner's five columns on screen: whatever is added, deleted, selected or scrolled, each shows
 // the model's rows, on the same first row, with the model's selection.
 

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Movesta developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Saves a picture of the planner with a few activities and a target set, for the README:
 //     planner_screenshot OUT.png
 // Run under xvfb-run with QT_QPA_PLATFORM=xcb, and with QT_SCALE_FACTOR=2 for the 2x picture.

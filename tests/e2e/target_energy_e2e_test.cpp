@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Movesta developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The target energy on real widgets: the number dialog by itself, and the planner's target set
 // from its menu by keyboard.
 

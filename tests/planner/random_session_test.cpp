@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Movesta developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Long random planner sessions with fixed seeds: after every step the five columns stay aligned
 // and the totals stay equal to what the rows add up to.
 

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Movesta developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The report as a table: the clipboard's HTML flavour, and the files of Save Report...
 
 #include <cstdint>

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Movesta developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The target energy: set through the number dialog, shown in its row, the kcal total's share of
 // it in Label25, and its line at the end of the report.
 

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Movesta developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The totals arithmetic by itself: carry and borrow of minutes, exact decimal differences.
 
 #include <gtest/gtest.h>

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Movesta developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Combo boxes: editable drop-downs; the user types a text or chooses an item, and typed
 // characters pass the combo's KeyPress as in a text box.
 

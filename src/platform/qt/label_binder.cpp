@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Movesta developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Labels: a caption that the model sets and the user only reads, and the link labels that the
 // user clicks, or reaches with Tab and runs with Space or Return.
 

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Movesta developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // List boxes: a view of rows of one height (RowsView) over the list box's own items (ListModel); a
 // click or a key chooses a row, and the view shows only the list box's selection (ListSelection).
 

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Movesta developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Window menu items: an action in the window's menu whose shortcut acts whichever control has
 // the focus (the event filter of form_view.cpp keeps the boxes from claiming it).
 

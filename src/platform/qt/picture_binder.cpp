@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Movesta developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Pictures: drawn from the resources; a click raises the picture's Click. A picture that acts on a
 // click is a keyboard control too: Tab reaches it and Space or Return clicks it. A picture is
 // named, for a screen reader, by its tooltip.

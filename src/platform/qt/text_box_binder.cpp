@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Movesta developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Text boxes: the user types into them, and each typed character passes the box's KeyPress.
 
 #include <QKeyEvent>
