@@ -9,6 +9,10 @@
 #include <QWidget>
 
 #include <memory>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
 
 #include "app/register_windows.h"
 #include "main_window/form1.h"
@@ -51,5 +55,25 @@ struct App {
         return qobject_cast<T*>(view(w)->widgetOf(c));
     }
 };
+
+// Keys go where the user's keys go: to the widget that has the focus.
+inline void press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+{
+    QWidget* focused = QApplication::focusWidget();
+    ASSERT_NE(focused, nullptr);
+    QTest::keyClick(focused, key, modifiers);
+}
+
+// The planner's report of these row lines and totals, as the clipboard gets it.
+inline std::string report(const std::vector<std::string>& rowLines, const std::string& hours,
+                          const std::string& minutes, const std::string& kcal)
+{
+    std::string text = "Physical activities\r\n" + std::string(83, '-');
+    for (const std::string& line : rowLines)
+        text += "\r\n" + line;
+    return text + "\r\n" + std::string(82, '-') + "\r\nTotal duration of physical activities = " + hours +
+           "h:" + minutes + "min\r\nTotal energy expenditure of selected physical activities = " + kcal +
+           " kcal";
+}
 
 } // namespace movesta::testing

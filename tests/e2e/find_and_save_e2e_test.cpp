@@ -32,12 +32,8 @@
 namespace movesta {
 namespace {
 
-void press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
-{
-    QWidget* focused = QApplication::focusWidget();
-    ASSERT_NE(focused, nullptr);
-    QTest::keyClick(focused, key, modifiers);
-}
+using testing::press;
+using testing::report;
 
 struct PlannerWindow {
     testing::App app;

@@ -28,13 +28,8 @@
 namespace movesta {
 namespace {
 
-// Keys go where the user's keys go: to the widget that has the focus.
-void press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
-{
-    QWidget* focused = QApplication::focusWidget();
-    ASSERT_NE(focused, nullptr);
-    QTest::keyClick(focused, key, modifiers);
-}
+using testing::press;
+using testing::report;
 
 void type(const char* text)
 {
@@ -66,17 +61,6 @@ std::string textOf(const QWidget* widget)
     if (const auto* edit = qobject_cast<const QLineEdit*>(widget))
         return edit->text().toStdString();
     return "<no text>";
-}
-
-std::string report(const std::vector<std::string>& rowLines, const std::string& hours,
-                   const std::string& minutes, const std::string& kcal)
-{
-    std::string text = "Physical activities\r\n" + std::string(83, '-');
-    for (const std::string& line : rowLines)
-        text += "\r\n" + line;
-    return text + "\r\n" + std::string(82, '-') + "\r\nTotal duration of physical activities = " + hours +
-           "h:" + minutes + "min\r\nTotal energy expenditure of selected physical activities = " + kcal +
-           " kcal";
 }
 
 // A whole session, keys only: every key goes to the focused widget, and nothing is clicked or set

@@ -34,6 +34,9 @@
 namespace movesta {
 namespace {
 
+using testing::press;
+using testing::report;
+
 constexpr int kAccordion = 0; // "Accordion, playing": 7,5 kJ and 1,8 kcal per hour and kilogram
 
 // Lets queued work (deferred deletion, list layouts) run until `done` holds; false if it never
@@ -62,14 +65,6 @@ void pick(QComboBox* combo, int row)
     popup->setCurrentIndex(combo->model()->index(row, 0));
     QTest::keyClick(popup, Qt::Key_Return);
     ASSERT_TRUE(waitUntil([popup] { return !popup->isVisible(); }));
-}
-
-// Keys go where the user's keys go: to the widget that has the focus.
-void press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
-{
-    QWidget* focused = QApplication::focusWidget();
-    ASSERT_NE(focused, nullptr);
-    QTest::keyClick(focused, key, modifiers);
 }
 
 QModelIndex item(const QAbstractItemView* list, int row)
@@ -113,17 +108,6 @@ int rightmostInk(QAbstractItemView* list, int row, const QWidget* client)
     const QRect drawn =
         ink(list->viewport(), list->visualRect(item(list, row)), list->palette().color(QPalette::Base));
     return drawn.isEmpty() ? -1 : list->viewport()->mapTo(client, drawn.topRight()).x();
-}
-
-std::string report(const std::vector<std::string>& rowLines, const std::string& hours,
-                   const std::string& minutes, const std::string& kcal)
-{
-    std::string text = "Physical activities\r\n" + std::string(83, '-');
-    for (const std::string& line : rowLines)
-        text += "\r\n" + line;
-    return text + "\r\n" + std::string(82, '-') + "\r\nTotal duration of physical activities = " + hours +
-           "h:" + minutes + "min\r\nTotal energy expenditure of selected physical activities = " + kcal +
-           " kcal";
 }
 
 class PlannerE2E : public ::testing::Test {
