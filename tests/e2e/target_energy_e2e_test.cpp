@@ -178,14 +178,16 @@ TEST_F(TargetEnergyE2E, SetFromTheMenuByKeyboardFollowedByTheShareAndTheReport)
         if (!w || !w->isVisible())
             continue;
         EXPECT_TRUE(client->rect().contains(w->geometry())) << control->name();
-        for (const Control* other : shownControls)
+        for (const Control* other : shownControls) {
             EXPECT_FALSE(w->geometry().intersects(widget(*other)->geometry()))
                 << control->name() << " covers " << other->name();
+        }
         shownControls.push_back(control);
-        if (const auto* label = qobject_cast<const QLabel*>(w); label && !label->wordWrap())
+        if (const auto* label = qobject_cast<const QLabel*>(w); label && !label->wordWrap()) {
             EXPECT_LE(QFontMetrics(label->font()).horizontalAdvance(label->text()),
                       label->contentsRect().width())
                 << control->name();
+        }
     }
 
     addJoggingForAnHour();
