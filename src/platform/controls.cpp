@@ -140,7 +140,7 @@ const std::string& ListBox::item(int index) const
     static const std::string empty;
     if (index < 0 || index >= listCount())
         return empty;
-    return m_items[static_cast<std::size_t>(index)];
+    return m_items[index];
 }
 
 void ListBox::addItem(std::string text)
@@ -151,7 +151,7 @@ void ListBox::addItem(std::string text)
 
 void ListBox::setItems(std::vector<std::string> items)
 {
-    m_items = std::move(items);
+    m_items.assign(std::move(items));
     m_index = -1;
     notify(Aspect::Items);
 }
@@ -160,10 +160,7 @@ void ListBox::removeItem(int index)
 {
     if (index < 0 || index >= listCount())
         return;
-    m_items.erase(m_items.begin() + index);
-    // A long list emptied row by row gives its memory back as it shrinks.
-    if (m_items.capacity() > 64 && m_items.size() < m_items.capacity() / 4)
-        m_items.shrink_to_fit();
+    m_items.erase(index);
     if (m_index == index)
         m_index = -1;
     else if (m_index > index)
@@ -175,7 +172,7 @@ void ListBox::clear()
 {
     if (m_items.empty() && m_index == -1)
         return;
-    std::vector<std::string>().swap(m_items);
+    m_items.clear();
     m_index = -1;
     notify(Aspect::ItemsCleared);
 }

@@ -15,6 +15,8 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/item_list.h"
+
 namespace movesta {
 
 class Window;
@@ -165,8 +167,8 @@ private:
 class ListBox : public Control {
 public:
     using Control::Control;
-    const std::vector<std::string>& items() const { return m_items; }
-    int listCount() const { return static_cast<int>(m_items.size()); }
+    const ItemList& items() const { return m_items; }
+    int listCount() const { return m_items.size(); }
     const std::string& item(int index) const; // empty text outside the list
     void addItem(std::string text);
     void setItems(std::vector<std::string> items);
@@ -180,7 +182,7 @@ public:
     std::function<void()> onClick;
 
 private:
-    std::vector<std::string> m_items;
+    ItemList m_items;
     int m_index = -1;
 };
 

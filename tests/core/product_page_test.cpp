@@ -15,6 +15,7 @@
 #include <cctype>
 #include <cstddef>
 #include <cstdint>
+#include <iterator>
 #include <optional>
 #include <set>
 #include <string>
@@ -277,10 +278,11 @@ TEST(ProductPage, EscapedTextReadsBackExactly)
 
 using Session = testing::HeadlessProgram;
 
-int IndexOf(const std::vector<std::string>& items, std::string_view text)
+template <typename Items>
+int IndexOf(const Items& items, std::string_view text)
 {
     const auto found = std::find(items.begin(), items.end(), text);
-    return found == items.end() ? -1 : static_cast<int>(found - items.begin());
+    return found == items.end() ? -1 : static_cast<int>(std::distance(items.begin(), found));
 }
 
 TEST(ProductPage, WorkedExamplesAreWhatTheProgramShows)

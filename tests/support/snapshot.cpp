@@ -67,7 +67,7 @@ std::string describe(const Control& c)
     else if (const auto* label = dynamic_cast<const Label*>(&c))
         line += " Label " + quoted(label->caption());
     else if (const auto* list = dynamic_cast<const ListBox*>(&c))
-        line += " ListBox" + items(list->items(), list->listIndex());
+        line += " ListBox" + items({list->items().begin(), list->items().end()}, list->listIndex());
     else if (const auto* picture = dynamic_cast<const Picture*>(&c))
         line += " Picture " + picture->picture();
     else if (const auto* option = dynamic_cast<const OptionButton*>(&c))
