@@ -53,10 +53,13 @@ void Form7::CopyReport()
 {
     // Every row is selected in turn, as the report walks the list: the last one ends selected,
     // with its name shown above the list. Selecting changes no row or total, so the report is
-    // then composed from the list as it stands.
+    // then composed from the list as it stands. The view shows only where the walk ends.
     const int rows = List1.listCount();
-    for (int i = 0; i < rows; ++i)
-        List1.setListIndex(i);
+    {
+        const ViewsHeld held(*this);
+        for (int i = 0; i < rows; ++i)
+            List1.setListIndex(i);
+    }
     const PlannerReport report = ComposeReport();
     Text2.setText(ReportText(report));
 

@@ -7,6 +7,7 @@
 // Base of the window models: owns nothing but the list of its controls, knows whether it is
 // shown, and reaches the desktop and the window manager.
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -44,6 +45,31 @@ public:
     void setManager(WindowManager* manager) { m_manager = manager; }
     void registerControl(Control* control) { m_controls.push_back(control); }
 
+    // Held over a long run of selections and text changes (the report selecting every row), the
+    // views show only where the run ends, once, when the outermost hold ends; rows added or
+    // removed still show at once. Hold nothing across a message box: it would sit over a window
+    // drawn as it was.
+    class ViewsHeld {
+    public:
+        explicit ViewsHeld(Window& window)
+            : m_window(window)
+        {
+            if (m_window.m_held++ == 0 && m_window.m_onHold)
+                m_window.m_onHold(true);
+        }
+        ~ViewsHeld()
+        {
+            if (--m_window.m_held == 0 && m_window.m_onHold)
+                m_window.m_onHold(false);
+        }
+        ViewsHeld(const ViewsHeld&) = delete;
+        ViewsHeld& operator=(const ViewsHeld&) = delete;
+
+    private:
+        Window& m_window;
+    };
+    void setHoldObserver(std::function<void(bool held)> observer) { m_onHold = std::move(observer); }
+
 private:
     DesktopServices& m_desktop;
     std::string m_caption;
@@ -51,6 +77,8 @@ private:
     Control* m_focus = nullptr;
     WindowManager* m_manager = nullptr;
     std::vector<Control*> m_controls;
+    int m_held = 0;
+    std::function<void(bool)> m_onHold;
 };
 
 } // namespace movesta

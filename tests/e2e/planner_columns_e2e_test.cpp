@@ -9,6 +9,7 @@
 
 #include <QApplication>
 #include <QListView>
+#include <QScreen>
 #include <QScrollBar>
 #include <QTest>
 #include <QWheelEvent>
@@ -151,6 +152,54 @@ TEST(PlannerColumnsE2E, NoGestureTakesTheSelectionOffOneColumn)
                       p.columns[2]->visualRect(row2).center());
     EXPECT_EQ(p.form->List1.listIndex(), 2);
     p.expectShowsModel("Ctrl+click on row 2: ");
+}
+
+// What the screen shows, not a fresh rendering: after the report has selected every row in turn
+// from the top (the columns scroll row by row with no paint between), then a row chosen among those
+// shown.
+TEST(PlannerColumnsE2E, TheScreenHighlightsTheModelsRowAfterTheReportWalksEveryRow)
+{
+    Planner p;
+    for (int i = 0; i < 60; ++i)
+        p.add(i);
+    const auto highlighted = [&p] { // per column, the whole rows shown in the highlight colour
+        std::vector<std::vector<int>> rows;
+        for (const QListView* column : p.columns) {
+            const QWidget* viewport = column->viewport();
+            const QPoint at = viewport->mapTo(column->window(), QPoint(0, 0));
+            const QImage screen = column->screen()
+                                      ->grabWindow(column->window()->winId(), at.x(), at.y(),
+                                                   viewport->width(), viewport->height())
+                                      .toImage();
+            rows.emplace_back();
+            for (int row = column->indexAt(QPoint(4, 4)).row(); row >= 0 && row < 60; ++row) {
+                const QRect rect = column->visualRect(column->model()->index(row, 0));
+                const QPointF inside(rect.left() + 1, rect.center().y());
+                if (rect.bottom() < viewport->height() &&
+                    screen.pixelColor((inside * screen.devicePixelRatio()).toPoint()) ==
+                        column->palette().color(QPalette::Active, QPalette::Highlight))
+                    rows.back().push_back(row);
+            }
+        }
+        return rows;
+    };
+    const struct {
+        const char* what;
+        std::function<void()> act;
+        int row;
+    } steps[] = {
+        {"row 0 chosen", [&p] { p.form->List4.setListIndex(0); }, 0},
+        {"after the report", [&p] { p.form->kopi.click(); }, 59},
+        {"row 57 chosen", [&p] { p.form->List3.setListIndex(57); }, 57},
+    };
+    for (const auto& step : steps) {
+        step.act();
+        p.expectShowsModel(std::string(step.what) + ", on return: "); // before any event is handled
+        const std::vector<std::vector<int>> expected(5, {step.row});
+        for (int i = 0; i < 100 && highlighted() != expected; ++i)
+            QTest::qWait(10);
+        EXPECT_EQ(highlighted(), expected) << step.what;
+    }
 }
 
 } // namespace

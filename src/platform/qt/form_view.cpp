@@ -70,6 +70,26 @@ FormView::FormView(Window& model, WindowManager& manager, int clientWidthTwips, 
     setWindowTitle(toQ(model.caption()));
     setWindowIcon(windowIcon());
     m_client->setFixedSize(twips(clientWidthTwips), twips(clientHeightTwips));
+    model.setHoldObserver([this](bool held) {
+        m_held = held;
+        if (!held)
+            flushPending();
+    });
+}
+
+void FormView::flushPending()
+{
+    const std::vector<Binding*> pending = std::exchange(m_pending, {});
+    for (Binding* binding : pending) {
+        const bool selection = std::exchange(binding->pendingSelection, false);
+        const bool text = std::exchange(binding->pendingText, false);
+        if (!binding->widget || !binding->kind.redraw)
+            continue;
+        if (selection)
+            binding->kind.redraw(Aspect::Selection, -1);
+        if (text)
+            binding->kind.redraw(Aspect::Text, -1);
+    }
 }
 
 FormView::~FormView()
@@ -79,6 +99,8 @@ FormView::~FormView()
 
 void FormView::unbind()
 {
+    m_model.setHoldObserver({});
+    m_pending.clear();
     m_bindingOf.clear();
     m_bindings.clear();
 }
@@ -103,6 +125,14 @@ FormView::Binding& FormView::addBinding(Control& control, QWidget* widget, Kind 
         QWidget* shown = binding.widget;
         if (!shown)
             return;
+        if (m_held && (aspect == Aspect::Selection || aspect == Aspect::Text)) {
+            if (!binding.pendingSelection && !binding.pendingText)
+                m_pending.push_back(&binding);
+            (aspect == Aspect::Selection ? binding.pendingSelection : binding.pendingText) = true;
+            return;
+        }
+        if (!m_pending.empty())
+            flushPending();
         switch (aspect) {
         case Aspect::Visible:
             shown->setVisible(binding.control->visible());

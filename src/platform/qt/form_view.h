@@ -101,6 +101,8 @@ private:
         QPointer<QWidget> widget;
         Kind kind;
         std::vector<QMetaObject::Connection> connections;
+        bool pendingSelection = false;
+        bool pendingText = false;
 
         ~Binding() { release(); }
         void release();
@@ -119,6 +121,10 @@ private:
     QWidget* m_client;
     std::vector<std::unique_ptr<Binding>> m_bindings;
     QHash<const QObject*, Binding*> m_bindingOf;
+    // While the model holds its views: the bindings whose selection or text changed meanwhile.
+    bool m_held = false;
+    std::vector<Binding*> m_pending;
+    void flushPending();
     QList<QAction*> m_menuActions;
     bool m_closingByManager = false;
     QCompleter* m_lentCompleter = nullptr; // lent to each combo's line edit while it is set up
