@@ -120,6 +120,40 @@ TEST(MainWindowE2E, WindowMenuShortcutsWinOverLineEditsAndEditableCombos)
     EXPECT_EQ(w.Text1.text(), "abcd");
 }
 
+// A combo shows its control's items as they are now, and stops reading them once unbound.
+TEST(MainWindowE2E, ACombosItemsAreItsControlsItems)
+{
+    testing::FakeDesktop desktop;
+    QtWindowManager windows;
+    windows.registerForm("S", [&] { return std::make_unique<ShortcutWindow>(desktop); });
+    windows.registerView("S", [](Window& model, QtWindowManager& manager) -> FormView* {
+        auto* view = new FormView(model, manager, 3000, 1500);
+        view->bindCombo(static_cast<ShortcutWindow&>(model).Combo1, twipsRect(100, 600, 1500, 300));
+        return view;
+    });
+    auto& w = static_cast<ShortcutWindow&>(*windows.show("S"));
+    FormView* view = windows.viewOf(w);
+    auto* combo = qobject_cast<QComboBox*>(view->widgetOf(w.Combo1));
+    ASSERT_NE(combo, nullptr);
+    const auto shown = [combo] {
+        std::vector<std::string> items;
+        for (int i = 0; i < combo->count(); ++i)
+            items.push_back(combo->itemText(i).toStdString());
+        return items;
+    };
+    EXPECT_EQ(shown(), (std::vector<std::string>{"one", "two"}));
+
+    w.Combo1.setItems({"ä", "b", "c"});
+    w.Combo1.setListIndex(2);
+    EXPECT_EQ(shown(), (std::vector<std::string>{"ä", "b", "c"}));
+    EXPECT_EQ(combo->currentText().toStdString(), "c");
+    combo->setCurrentIndex(0);
+    EXPECT_EQ(combo->currentText().toStdString(), "ä");
+
+    view->unbind();
+    EXPECT_EQ(combo->itemText(1).toStdString(), "");
+}
+
 TEST(MainWindowE2E, PicturesOpenTheProductPageThroughTheServices)
 {
     testing::App app;
