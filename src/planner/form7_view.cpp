@@ -61,6 +61,17 @@ constexpr int kInputLeft = 8;
 constexpr int kInputWidth = 288;
 constexpr int kInputHeight = 24;
 
+// A scroll area lays itself out again, from a posted event, after every change of its scroll
+// bar's range, to show or hide the bar. These lists never show their own bar, so that changes
+// nothing, while every row added or removed would post five such events (one per column).
+void neverRelayoutOnRangeChange(QAbstractScrollArea* list)
+{
+    // The slot is Qt's own: a Qt without it keeps its events, and nothing else changes.
+    if (list->metaObject()->indexOfSlot("_q_showOrHideScrollBars()") >= 0)
+        QObject::disconnect(list->verticalScrollBar(), SIGNAL(rangeChanged(int, int)), list,
+                            SLOT(_q_showOrHideScrollBars()));
+}
+
 } // namespace
 
 Form7View::Form7View(Form7& model, QtWindowManager& manager)
@@ -161,6 +172,7 @@ Form7View::Form7View(Form7& model, QtWindowManager& manager)
             bindList(columns[i].list, columns[i].column.at(kListTop, kListHeight), columns[i].alignment);
         list->setAccessibleName(QString::fromLatin1(columns[i].accessibleName));
         list->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff); // the shared one below stands for all
+        neverRelayoutOnRangeChange(list);
         // The selected row shows in all five columns, whichever has the focus, and stays
         // highlighted while another window is active (some themes grey an inactive selection out).
         QPalette palette = list->palette();

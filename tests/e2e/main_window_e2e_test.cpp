@@ -120,6 +120,40 @@ TEST(MainWindowE2E, WindowMenuShortcutsWinOverLineEditsAndEditableCombos)
     EXPECT_EQ(w.Text1.text(), "abcd");
 }
 
+// A combo shows its control's items as they are now, and stops reading them once unbound.
+TEST(MainWindowE2E, ACombosItemsAreItsControlsItems)
+{
+    testing::FakeDesktop desktop;
+    QtWindowManager windows;
+    windows.registerForm("S", [&] { return std::make_unique<ShortcutWindow>(desktop); });
+    windows.registerView("S", [](Window& model, QtWindowManager& manager) -> FormView* {
+        auto* view = new FormView(model, manager, 3000, 1500);
+        view->bindCombo(static_cast<ShortcutWindow&>(model).Combo1, twipsRect(100, 600, 1500, 300));
+        return view;
+    });
+    auto& w = static_cast<ShortcutWindow&>(*windows.show("S"));
+    FormView* view = windows.viewOf(w);
+    auto* combo = qobject_cast<QComboBox*>(view->widgetOf(w.Combo1));
+    ASSERT_NE(combo, nullptr);
+    const auto shown = [combo] {
+        std::vector<std::string> items;
+        for (int i = 0; i < combo->count(); ++i)
+            items.push_back(combo->itemText(i).toStdString());
+        return items;
+    };
+    EXPECT_EQ(shown(), (std::vector<std::string>{"one", "two"}));
+
+    w.Combo1.setItems({"ä", "b", "c"});
+    w.Combo1.setListIndex(2);
+    EXPECT_EQ(shown(), (std::vector<std::string>{"ä", "b", "c"}));
+    EXPECT_EQ(combo->currentText().toStdString(), "c");
+    combo->setCurrentIndex(0);
+    EXPECT_EQ(combo->currentText().toStdString(), "ä");
+
+    view->unbind();
+    EXPECT_EQ(combo->itemText(1).toStdString(), "");
+}
+
 TEST(MainWindowE2E, PicturesOpenTheProductPageThroughTheServices)
 {
     testing::App app;
@@ -152,16 +186,38 @@ TEST(PicturesE2E, EveryNamedPictureLoadsAtBothScales)
             if (!picture)
                 continue;
             ++pictures;
+            const QString name = QString::fromStdString(picture->picture());
             for (qreal ratio : {1.0, 2.0}) {
-                const QPixmap pixmap = picturePixmap(QString::fromStdString(picture->picture()), ratio);
+                const QPixmap pixmap = picturePixmap(name, ratio);
                 EXPECT_FALSE(pixmap.isNull()) << id << " " << picture->name() << " at " << ratio;
                 EXPECT_EQ(pixmap.devicePixelRatio(), ratio) << picture->name();
+            }
+            if (const QWidget* widget = app.view(*window)->widgetOf(*picture)) { // one is never shown
+                EXPECT_EQ(widget->sizeHint(), picturePixmap(name, 1.0).size()) << picture->name();
             }
         }
     }
     EXPECT_EQ(pictures, 3 + 7 + 2); // main window, planner, time to burn
     EXPECT_FALSE(picturePixmap(QStringLiteral("hand.svg"), 2.0).isNull());
     EXPECT_FALSE(windowIcon().isNull());
+}
+
+// Icons, the logo and the banner are decoded once and shared; the main window's large pictures,
+// painted once per window shown, are decoded when asked for rather than held for the session.
+TEST(PicturesE2E, OnlySmallPicturesAreKeptDecoded)
+{
+    const struct {
+        const char* picture;
+        bool kept;
+    } pictures[] = {{"add.svg", true},          {"copy.svg", true},   {"hand.svg", true},
+                    {"logo_small.svg", true},   {"banner.svg", true}, {"planner.svg", false},
+                    {"time_to_burn.svg", false}};
+    for (const auto& p : pictures)
+        for (qreal ratio : {1.0, 2.0}) {
+            const QString name = QString::fromLatin1(p.picture);
+            EXPECT_EQ(picturePixmap(name, ratio).cacheKey() == picturePixmap(name, ratio).cacheKey(), p.kept)
+                << p.picture << " at " << ratio;
+        }
 }
 
 } // namespace

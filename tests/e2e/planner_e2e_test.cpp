@@ -538,6 +538,33 @@ TEST_F(PlannerE2E, TheFiveColumnsScrollTogether)
     EXPECT_EQ(afterDelete[0], shared->maximum());
 }
 
+// The columns never show a scroll bar of their own, so a row added asks them for no layout later
+// (a scroll area's own would post one per row and column), and their rows still fill them.
+TEST_F(PlannerE2E, RowsAddedLeaveNoWorkQueuedPerRowInTheColumns)
+{
+    open("70");
+    class QueuedCalls : public QObject {
+    public:
+        int count = 0;
+
+    protected:
+        bool eventFilter(QObject*, QEvent* event) override
+        {
+            count += event->type() == QEvent::MetaCall ? 1 : 0;
+            return false;
+        }
+    } queued;
+    for (QListView* list : lists())
+        list->installEventFilter(&queued);
+    addRows(100);
+    QTest::qWait(20);
+    EXPECT_LT(queued.count, 100);
+    for (QListView* list : lists()) {
+        EXPECT_FALSE(list->verticalScrollBar()->isVisible());
+        EXPECT_EQ(list->viewport()->width(), list->width() - 2 * list->frameWidth());
+    }
+}
+
 TEST_F(PlannerE2E, MenuShortcutsActWhicheverBoxHasTheFocus)
 {
     open("70");

@@ -5,10 +5,12 @@
 // Combo boxes: editable drop-downs; the user types a text or chooses an item, and typed
 // characters pass the combo's KeyPress as in a text box.
 
+#include <QAbstractListModel>
 #include <QComboBox>
 #include <QCompleter>
 #include <QLineEdit>
 #include <QListView>
+#include <QPointer>
 #include <QSignalBlocker>
 
 #include "platform/qt/form_view.h"
@@ -17,14 +19,56 @@
 namespace movesta {
 
 namespace {
+
 // A combo with more items than this has its popup measured by one row (the activities).
-constexpr qsizetype kLongPopup = 50;
+constexpr std::size_t kLongPopup = 50;
+
+// The combo's items as its control holds them, read when shown: the widget keeps no copy of the
+// activities. The view tells it when the control is no longer there to read.
+class ComboItems : public QAbstractListModel {
+public:
+    ComboItems(const ComboBox& combo, QObject* parent)
+        : QAbstractListModel(parent)
+        , m_combo(&combo)
+    {}
+
+    int rowCount(const QModelIndex& parent = QModelIndex()) const override
+    {
+        return parent.isValid() ? 0 : m_rows;
+    }
+
+    QVariant data(const QModelIndex& index, int role) const override
+    {
+        const auto row = static_cast<std::size_t>(index.row());
+        if (!m_combo || !index.isValid() || (role != Qt::DisplayRole && role != Qt::EditRole) ||
+            row >= m_combo->items().size())
+            return {};
+        return toQ(m_combo->items()[row]);
+    }
+
+    // The control's items were replaced.
+    void reset()
+    {
+        beginResetModel();
+        m_rows = m_combo ? static_cast<int>(m_combo->items().size()) : 0;
+        endResetModel();
+    }
+
+    void unbind() { m_combo = nullptr; }
+
+private:
+    const ComboBox* m_combo;
+    int m_rows = 0; // the rows announced to the combo
+};
+
 } // namespace
 
 QComboBox* FormView::bindCombo(ComboBox& combo, QRect geometry)
 {
     auto* widget = new QComboBox(m_client);
     widget->setGeometry(geometry);
+    auto* items = new ComboItems(combo, widget);
+    widget->setModel(items);
     // Editable, without completion. A combo made editable builds a completer over all its items
     // unless its line edit brings one: it is lent an empty one, taken back at once.
     if (!m_lentCompleter)
@@ -42,20 +86,15 @@ QComboBox* FormView::bindCombo(ComboBox& combo, QRect geometry)
             widget->setEditText(text);
         }
     };
-    auto syncItems = [widget, &combo, syncText] {
+    auto syncItems = [widget, items, &combo, syncText] {
         QSignalBlocker block(widget);
-        widget->clear();
-        QStringList items;
-        items.reserve(static_cast<qsizetype>(combo.items().size()));
-        for (const auto& item : combo.items())
-            items.push_back(toQ(item));
         // The rows of a long popup (the activities) are one line each in one font: measuring one
         // is enough. A short one is not built before it is first opened.
-        if (items.size() > kLongPopup) {
+        if (combo.items().size() > kLongPopup) {
             if (auto* popup = qobject_cast<QListView*>(widget->view()))
                 popup->setUniformItemSizes(true);
         }
-        widget->addItems(items);
+        items->reset();
         widget->setCurrentIndex(combo.listIndex());
         widget->setEditText(toQ(combo.text()));
         syncText();
@@ -75,6 +114,10 @@ QComboBox* FormView::bindCombo(ComboBox& combo, QRect geometry)
     };
     // The combo hands typed keys to its line edit itself, so they are seen on the combo.
     kind.event = typedKeys(combo);
+    kind.unbound = [items = QPointer<ComboItems>(items)] {
+        if (items)
+            items->unbind();
+    };
     Binding& b = addBinding(combo, widget, std::move(kind));
     // Filled after the binding has set the font: a font change after the fill would make the popup
     // measure every name again.

@@ -8,6 +8,8 @@
 #include <QCloseEvent>
 #include <QKeyEvent>
 
+#include <utility>
+
 #include "platform/qt/qt_text.h"
 #include "platform/qt/twips.h"
 #include "platform/window.h"
@@ -60,6 +62,8 @@ void FormView::Binding::release()
     for (const auto& c : connections)
         QObject::disconnect(c);
     connections.clear();
+    if (kind.unbound)
+        std::exchange(kind.unbound, nullptr)();
 }
 
 FormView::FormView(Window& model, WindowManager& manager, int clientWidthTwips, int clientHeightTwips)

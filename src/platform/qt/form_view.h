@@ -93,6 +93,8 @@ private:
         std::function<bool(QEvent&)> event;
         // After the common font and colours: the kind's own look and accessible name.
         std::function<void()> restyle;
+        // The view lets go of the control (the window unloads): what still reads it stops.
+        std::function<void()> unbound;
         // Drawn with the base and text colours of an input field rather than the window's.
         bool editable = false;
     };
