@@ -9,6 +9,7 @@
 
 #include <QApplication>
 #include <QListView>
+#include <QPointer>
 #include <QScreen>
 #include <QScrollBar>
 #include <QTest>
@@ -199,6 +200,23 @@ TEST(PlannerColumnsE2E, TheScreenHighlightsTheModelsRowAfterTheReportWalksEveryR
         for (int i = 0; i < 100 && highlighted() != expected; ++i)
             QTest::qWait(10);
         EXPECT_EQ(highlighted(), expected) << step.what;
+    }
+}
+
+// The window model may go before its hidden widgets' deferred deletion: a column asked for its
+// rows then, or clicked, reads and changes nothing of a list box that is gone.
+TEST(PlannerColumnsE2E, AColumnOutlivingItsWindowReadsNothing)
+{
+    Planner p;
+    p.add(0);
+    p.add(1);
+    const std::vector<QPointer<QListView>> columns(p.columns.begin(), p.columns.end());
+    p.form->unload();
+    p.app.windows->destroyUnloaded();
+    for (const QPointer<QListView>& column : columns) {
+        ASSERT_TRUE(column);
+        EXPECT_FALSE(column->model()->index(1, 0).data().isValid());
+        column->selectionModel()->select(column->model()->index(0, 0), QItemSelectionModel::ClearAndSelect);
     }
 }
 

@@ -7,6 +7,7 @@
 
 #include <QHelpEvent>
 #include <QListView>
+#include <QPointer>
 #include <QStyledItemDelegate>
 #include <QToolTip>
 
@@ -65,6 +66,12 @@ QListView* FormView::bindList(ListBox& list, QRect geometry, Qt::Alignment align
             view->scrollTo(model->index(index, 0)); // the added row comes into view
         else
             selection->showList(); // a removal shifts or drops the selected row, code moves it
+    };
+    kind.unbound = [model = QPointer<ListModel>(model), selection = QPointer<ListSelection>(selection)] {
+        if (model)
+            model->unbind();
+        if (selection)
+            selection->unbind();
     };
     addBinding(list, view, std::move(kind));
     view->installEventFilter(this);

@@ -16,7 +16,7 @@ namespace movesta {
 
 ListModel::ListModel(const ListBox& list, Qt::Alignment alignment, QObject* parent)
     : QAbstractListModel(parent)
-    , m_list(list)
+    , m_list(&list)
     , m_alignment(alignment)
     , m_rows(list.listCount())
 {}
@@ -28,12 +28,12 @@ int ListModel::rowCount(const QModelIndex& parent) const
 
 QVariant ListModel::data(const QModelIndex& index, int role) const
 {
-    if (!index.isValid() || index.row() >= m_rows)
+    if (!m_list || !index.isValid() || index.row() >= m_rows)
         return {};
     switch (role) {
     case Qt::DisplayRole:
     case Qt::AccessibleTextRole:
-        return toQ(m_list.item(index.row()));
+        return toQ(m_list->item(index.row()));
     case Qt::TextAlignmentRole:
         return QVariant::fromValue(m_alignment | Qt::AlignVCenter);
     default:
@@ -57,7 +57,7 @@ void ListModel::itemsChanged(Aspect aspect, int row)
     case Aspect::Items:
     case Aspect::ItemsCleared:
         beginResetModel();
-        m_rows = m_list.listCount();
+        m_rows = m_list ? m_list->listCount() : 0;
         endResetModel();
         break;
     default:
@@ -67,7 +67,7 @@ void ListModel::itemsChanged(Aspect aspect, int row)
 
 ListSelection::ListSelection(ListModel& model, ListBox& list)
     : QItemSelectionModel(&model, &model)
-    , m_list(list)
+    , m_list(&list)
 {}
 
 void ListSelection::select(const QItemSelection& selection, SelectionFlags command)
@@ -76,18 +76,22 @@ void ListSelection::select(const QItemSelection& selection, SelectionFlags comma
         QItemSelectionModel::select(selection, command);
         return;
     }
+    if (!m_list)
+        return;
     // A gesture that picks one row not yet selected chooses it; anything else changes nothing.
     const QModelIndexList rows = selection.indexes();
     if (rows.size() == 1 && (command & (Select | Toggle)) && !(command & Deselect) &&
         !isSelected(rows.front()))
-        m_list.setListIndex(rows.front().row());
+        m_list->setListIndex(rows.front().row());
     showList();
 }
 
 void ListSelection::showList()
 {
     const QScopedValueRollback showing(m_showing, true);
-    const int row = m_list.listIndex();
+    if (!m_list)
+        return;
+    const int row = m_list->listIndex();
     if (row < 0) {
         QItemSelectionModel::clearSelection();
         setCurrentIndex(QModelIndex(), NoUpdate);

@@ -25,9 +25,11 @@ public:
 
     // The list box's items changed as its observer reports: `row` added or removed, or all new.
     void itemsChanged(Aspect aspect, int row);
+    // The list box is going with its window: its rows read empty from now on.
+    void unbind() { m_list = nullptr; }
 
 private:
-    const ListBox& m_list;
+    const ListBox* m_list;
     Qt::Alignment m_alignment;
     int m_rows; // the rows announced to the views
 };
@@ -45,9 +47,11 @@ public:
 
     // Shows the list box's selection, as the current row too (none: no current row).
     void showList();
+    // The list box is going with its window: gestures change nothing from now on.
+    void unbind() { m_list = nullptr; }
 
 private:
-    ListBox& m_list;
+    ListBox* m_list;
     bool m_showing = false;
 };
 
