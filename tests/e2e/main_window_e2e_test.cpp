@@ -186,38 +186,16 @@ TEST(PicturesE2E, EveryNamedPictureLoadsAtBothScales)
             if (!picture)
                 continue;
             ++pictures;
-            const QString name = QString::fromStdString(picture->picture());
             for (qreal ratio : {1.0, 2.0}) {
-                const QPixmap pixmap = picturePixmap(name, ratio);
+                const QPixmap pixmap = picturePixmap(QString::fromStdString(picture->picture()), ratio);
                 EXPECT_FALSE(pixmap.isNull()) << id << " " << picture->name() << " at " << ratio;
                 EXPECT_EQ(pixmap.devicePixelRatio(), ratio) << picture->name();
-            }
-            if (const QWidget* widget = app.view(*window)->widgetOf(*picture)) { // one is never shown
-                EXPECT_EQ(widget->sizeHint(), picturePixmap(name, 1.0).size()) << picture->name();
             }
         }
     }
     EXPECT_EQ(pictures, 3 + 7 + 2); // main window, planner, time to burn
     EXPECT_FALSE(picturePixmap(QStringLiteral("hand.svg"), 2.0).isNull());
     EXPECT_FALSE(windowIcon().isNull());
-}
-
-// Icons, the logo and the banner are decoded once and shared; the main window's large pictures,
-// painted once per window shown, are decoded when asked for rather than held for the session.
-TEST(PicturesE2E, OnlySmallPicturesAreKeptDecoded)
-{
-    const struct {
-        const char* picture;
-        bool kept;
-    } pictures[] = {{"add.svg", true},          {"copy.svg", true},   {"hand.svg", true},
-                    {"logo_small.svg", true},   {"banner.svg", true}, {"planner.svg", false},
-                    {"time_to_burn.svg", false}};
-    for (const auto& p : pictures)
-        for (qreal ratio : {1.0, 2.0}) {
-            const QString name = QString::fromLatin1(p.picture);
-            EXPECT_EQ(picturePixmap(name, ratio).cacheKey() == picturePixmap(name, ratio).cacheKey(), p.kept)
-                << p.picture << " at " << ratio;
-        }
 }
 
 } // namespace

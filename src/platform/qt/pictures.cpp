@@ -108,13 +108,8 @@ void installClickableAccessible()
 
 QPixmap picturePixmap(const QString& picture, qreal devicePixelRatio)
 {
-    // A small picture is decoded once per ratio and shared by every window that shows it; Qt's
-    // pixmap cache holds them and lets them go with the application. A large one (the main
-    // window's two) is painted once per window shown and seldom again (where the focus ring moves
-    // over it): holding it decoded for the whole session would cost more memory than decoding it
-    // again costs time. The icons, the logo and the banner, which the calculators show at every
-    // opening, are small.
-    constexpr qreal kKeptArea = 128 * 128; // logical pixels
+    // Each picture is decoded once per ratio and shared by every window that shows it; Qt's
+    // pixmap cache holds them and lets them go with the application.
     const bool twice = devicePixelRatio > 1.0;
     const QString key =
         QStringLiteral("movesta-picture:") + picture + (twice ? QStringLiteral("@2x") : QString());
@@ -127,9 +122,7 @@ QPixmap picturePixmap(const QString& picture, qreal devicePixelRatio)
     else
         readPng(renderPath(picture, false), image);
     pixmap = QPixmap::fromImage(std::move(image));
-    const QSizeF shown = pixmap.deviceIndependentSize();
-    if (shown.width() * shown.height() <= kKeptArea)
-        QPixmapCache::insert(key, pixmap);
+    QPixmapCache::insert(key, pixmap);
     return pixmap;
 }
 
@@ -278,10 +271,8 @@ PictureWidget::PictureWidget(const QString& picture, QWidget* parent)
 
 QSize PictureWidget::sizeHint() const
 {
-    // The 1x render's size, from its header: a large picture is not kept decoded.
-    QImageReader reader(renderPath(m_picture, false), "png");
-    reader.setAutoDetectImageFormat(false);
-    return reader.size();
+    const QPixmap pixmap = picturePixmap(m_picture, 1.0);
+    return pixmap.isNull() ? QSize() : pixmap.size();
 }
 
 void PictureWidget::paintEvent(QPaintEvent*)

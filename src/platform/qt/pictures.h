@@ -23,8 +23,8 @@ const QCursor& handCursor();
 QIcon windowIcon();
 
 // A picture of the resources by the name the window models give it ("add.svg"), at the given
-// device pixel ratio: its 2x render above 1, its 1x render otherwise. A small one is loaded once
-// per name and ratio, a large one each time; a null pixmap if the picture has no render.
+// device pixel ratio: its 2x render above 1, its 1x render otherwise. Loaded once per name and
+// ratio; a null pixmap if the picture has no render.
 QPixmap picturePixmap(const QString& picture, qreal devicePixelRatio);
 
 // What turns a press into a click, for every control that acts on one: the left button pressed and
