@@ -95,7 +95,8 @@ void QtDesktopServices::setClipboardContent(const std::string& text, const std::
 {
     auto* content = new QMimeData;
     content->setText(QString::fromStdString(text));
-    content->setHtml(QString::fromStdString(html));
+    // As the UTF-8 the document declares: half the memory of a QString, and no conversion.
+    content->setData(QStringLiteral("text/html"), QByteArray::fromStdString(html));
     QGuiApplication::clipboard()->setMimeData(content);
 }
 
