@@ -103,7 +103,10 @@ FormView::~FormView()
 
 void FormView::unbind()
 {
-    m_model.setHoldObserver({});
+    // Unbinding comes first from the window manager, while the model is there; the widget may be
+    // deleted after the model, and then has nothing of it to let go of.
+    if (std::exchange(m_bound, false))
+        m_model.setHoldObserver({});
     m_pending.clear();
     m_bindingOf.clear();
     m_bindings.clear();

@@ -124,6 +124,7 @@ private:
     std::vector<std::unique_ptr<Binding>> m_bindings;
     QHash<const QObject*, Binding*> m_bindingOf;
     // While the model holds its views: the bindings whose selection or text changed meanwhile.
+    bool m_bound = true; // until unbind(): the model is reached only while bound
     bool m_held = false;
     std::vector<Binding*> m_pending;
     void flushPending();
