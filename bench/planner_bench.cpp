@@ -17,7 +17,6 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
-#include <fstream>
 #include <memory>
 #include <random>
 #include <string>
@@ -25,6 +24,7 @@
 
 #include "bench_support.h"
 #include "planner/form7.h"
+#include "process_memory.h"
 #include "support/headless_program.h"
 
 namespace movesta::bench {
@@ -218,16 +218,6 @@ void registerAll()
     }
 }
 
-long peakResidentKiB()
-{
-    std::ifstream status("/proc/self/status");
-    std::string line;
-    while (std::getline(status, line))
-        if (line.rfind("VmHWM:", 0) == 0)
-            return std::stol(line.substr(6));
-    return -1;
-}
-
 // Fills the list to `rows` rows with the models alone, or with the program and its views shown.
 int peakMemory(int argc, char** argv, bool withViews, int rows)
 {
@@ -257,7 +247,7 @@ int peakMemory(int argc, char** argv, bool withViews, int rows)
     Settle();
     const bool filled = planner->List1.listCount() == rows;
     theSession.reset();
-    std::printf("peak_kib %ld\n", peakResidentKiB());
+    std::printf("peak_kib %ld\n", ProcessStatusKiB("VmHWM"));
     return filled ? 0 : 1;
 }
 

@@ -8,22 +8,17 @@
 #include <malloc.h>
 
 #include <cstdio>
-#include <fstream>
 #include <string>
 #include <vector>
 
+#include "process_memory.h"
 #include "support/headless_program.h"
 
 namespace {
 
 long residentKiB()
 {
-    std::ifstream status("/proc/self/status");
-    std::string line;
-    while (std::getline(status, line))
-        if (line.rfind("VmRSS:", 0) == 0)
-            return std::stol(line.substr(6));
-    return -1;
+    return movesta::bench::ProcessStatusKiB("VmRSS");
 }
 
 } // namespace
