@@ -4,6 +4,7 @@
 
 // Adding the chosen activity to the selected-activity list, and the upkeep of the totals row.
 
+#include <cmath>
 #include <initializer_list>
 #include <string>
 
@@ -33,6 +34,9 @@ void Form7::AddSelectedActivity()
         // No key types a minus sign, but a pasted one must not make a negative row.
         if (ReadDecimalNumber(Text1.text()) < 0 || rowHours < 0 || rowMinutes < 0)
             throw ConversionError("-");
+        // Nor a decimal comma: the row's whole hours and minutes must be the duration computed.
+        if (rowHours != std::floor(rowHours) || rowMinutes != std::floor(rowMinutes))
+            throw ConversionError(",");
         kilojoules = FormatWithMask(rowKilojoules, "0.0");
         kilocalories = FormatWithMask(rowKilocalories, "0.0");
         hours = FormatWithMask(Combo4.text(), "0");

@@ -7,8 +7,11 @@
 
 #include <gtest/gtest.h>
 
+#include <QAction>
 #include <QApplication>
 #include <QListView>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPointer>
 #include <QScreen>
 #include <QScrollBar>
@@ -20,6 +23,7 @@
 #include <string>
 #include <vector>
 
+#include "core/number_rules.h"
 #include "e2e_support.h"
 #include "planner/form7.h"
 
@@ -48,6 +52,60 @@ struct Planner {
     {
         form->Combo1.choose(activity);
         form->Image5.click();
+    }
+    // A person's click on a row of one column: the focus stays in that column.
+    void click(std::size_t column, int row) const
+    {
+        QListView* list = columns[column];
+        const QModelIndex index = list->model()->index(row, 0);
+        list->scrollTo(index);
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualRect(index).center());
+    }
+    // "Delete Selected" as a person reaches it: Del where the focus is, the menu, or the picture.
+    enum class Way { Del, Menu, Picture };
+    void deleteSelected(Way way) const
+    {
+        switch (way) {
+        case Way::Del:
+            testing::press(Qt::Key_Delete);
+            break;
+        case Way::Menu: {
+            QMenu* menu = app.view(*form)->findChild<QMenuBar*>()->actions().front()->menu();
+            menu->popup(QPoint(0, 0));
+            ASSERT_TRUE(QTest::qWaitForWindowExposed(menu));
+            QTest::mouseClick(menu, Qt::LeftButton, {},
+                              menu->actionGeometry(menu->actions().front()).center());
+            break;
+        }
+        case Way::Picture:
+            QTest::mouseClick(app.view(*form)->widgetOf(form->Image3), Qt::LeftButton);
+            break;
+        }
+    }
+    // No column shows a row selected, and the window model has none.
+    void expectNoRowSelected(const std::string& when) const
+    {
+        for (std::size_t c = 0; c < columns.size(); ++c) {
+            EXPECT_EQ(boxes[c]->listIndex(), -1) << when << boxes[c]->name();
+            EXPECT_FALSE(columns[c]->selectionModel()->hasSelection()) << when << boxes[c]->name();
+        }
+    }
+    // The totals are what the rows left in the list add up to.
+    void expectTotalsOfRows(const std::string& when) const
+    {
+        double kj = 0, kcal = 0, minutes = 0;
+        for (int row = 0; row < form->List1.listCount(); ++row) {
+            kj += ReadDecimalNumber(form->List3.item(row));
+            kcal += ReadDecimalNumber(form->List4.item(row));
+            minutes +=
+                60 * ReadDecimalNumber(form->List2.item(row)) + ReadDecimalNumber(form->List5.item(row));
+        }
+        EXPECT_NEAR(ReadDecimalNumber(form->Label18.caption()), kj, 0.01) << when;
+        EXPECT_NEAR(ReadDecimalNumber(form->Label21.caption()), kcal, 0.01) << when;
+        EXPECT_EQ(60 * ReadDecimalNumber(form->Label24.caption()) +
+                      ReadDecimalNumber(form->Label16.caption()),
+                  minutes)
+            << when;
     }
     // Every column holds the model's rows and its selection, and shows the shared bar's first row.
     void expectShowsModel(const std::string& when) const
@@ -82,8 +140,15 @@ TEST(PlannerColumnsE2E, TenThousandAddsAndDeletesAtRandomKeepTheColumnsOnTheMode
         if (rows == 0 || dice < 5) {
             p.add(below(478));
         } else if (dice < 8) {
-            p.boxes[static_cast<std::size_t>(below(5))]->setListIndex(below(rows));
-            p.form->br_p.click();
+            // A click on a row of one column and Del, the focus staying there; now and then Del again,
+            // which finds no row selected.
+            p.click(static_cast<std::size_t>(below(5)), below(rows));
+            testing::press(Qt::Key_Delete);
+            if (below(4) == 0) {
+                p.app.desktop.expectMessage();
+                testing::press(Qt::Key_Delete);
+                ASSERT_EQ(p.form->List1.listCount(), rows - 1) << "step " << step;
+            }
         } else if (dice < 9) {
             p.boxes[static_cast<std::size_t>(below(5))]->setListIndex(below(rows));
         } else {
@@ -98,11 +163,68 @@ TEST(PlannerColumnsE2E, TenThousandAddsAndDeletesAtRandomKeepTheColumnsOnTheMode
         if (step % 250 == 0) {
             QApplication::processEvents();
             p.expectShowsModel("step " + std::to_string(step) + ": ");
+            p.expectTotalsOfRows("step " + std::to_string(step) + ": ");
             if (::testing::Test::HasFailure())
                 return;
         }
     }
     EXPECT_GT(p.form->List1.listCount(), 1000); // the columns did scroll
+}
+
+// A click on a row of one column, then "Delete Selected" with the focus still there: the row goes,
+// no column selects another by itself, and a second Del finds nothing to delete.
+TEST(PlannerColumnsE2E, ADeletionLeavesNoRowSelectedWhicheverColumnHasTheFocus)
+{
+    using Way = Planner::Way;
+    Planner p;
+    for (const int rows : {3, 4})
+        for (const int row : {0, rows / 2, rows - 1})
+            for (std::size_t c = 0; c < p.columns.size(); ++c)
+                for (const Way way : {Way::Del, Way::Menu, Way::Picture}) {
+                    const std::string what = std::to_string(rows) + " rows, row " + std::to_string(row) +
+                                             " in " + p.boxes[c]->name() + " by " +
+                                             std::to_string(static_cast<int>(way)) + ": ";
+                    while (p.form->List1.listCount() < rows)
+                        p.add(p.form->List1.listCount() + 1);
+                    p.click(c, row);
+                    ASSERT_EQ(QApplication::focusWidget(), p.columns[c]) << what;
+                    ASSERT_EQ(p.form->List1.listIndex(), row) << what;
+                    const std::string name = p.form->Label19.caption();
+                    const std::string next = p.form->List1.item(row + 1);
+                    p.deleteSelected(way);
+                    QApplication::processEvents();
+                    ASSERT_EQ(p.form->List1.listCount(), rows - 1) << what;
+                    EXPECT_EQ(p.form->List1.item(row), next) << what;
+                    p.expectNoRowSelected(what);
+                    EXPECT_EQ(p.form->Label19.caption(), name) << what;
+                    p.expectTotalsOfRows(what);
+                    // Del once more: the message, and nothing deleted.
+                    p.app.desktop.expectMessage();
+                    testing::press(Qt::Key_Delete);
+                    ASSERT_EQ(p.app.desktop.pendingAnswers(), 0) << what;
+                    EXPECT_EQ(p.form->List1.listCount(), rows - 1) << what;
+                    p.expectNoRowSelected(what);
+                    p.expectTotalsOfRows(what);
+                    p.expectShowsModel(what);
+                    if (::testing::Test::HasFailure())
+                        return;
+                    p.form->List1.setListIndex(0); // leaves the next try its rows to add to
+                    p.form->br_p.click();
+                }
+    // "Delete All" answered Yes, with the focus in a column on a selected row.
+    for (std::size_t c = 0; c < p.columns.size(); ++c) {
+        while (p.form->List1.listCount() < 3)
+            p.add(p.form->List1.listCount() + 1);
+        p.click(c, 1);
+        const std::string name = p.form->Label19.caption();
+        p.app.desktop.expectMessage(kAnswerYes);
+        testing::press(Qt::Key_Delete, Qt::ShiftModifier);
+        QApplication::processEvents();
+        EXPECT_EQ(p.form->List1.listCount(), 0);
+        p.expectNoRowSelected(p.boxes[c]->name() + " after Delete All: ");
+        EXPECT_EQ(p.form->Label19.caption(), name);
+        EXPECT_EQ(p.form->Label21.caption(), "0");
+    }
 }
 
 // With row 1 selected, gestures that would take the highlight off one column change nothing; the

@@ -87,6 +87,9 @@ TEST_F(AddingActivities, MissingOrUnreadableInputAddsNothing)
         {"pasted negative weight", true, [](Form7& p) { p.Text1.setText("-15"); }},
         {"pasted negative hours", true, [](Form7& p) { p.Combo4.setText("-1"); }},
         {"pasted negative minutes", true, [](Form7& p) { p.Combo5.setText("-30"); }},
+        // Pasted fractions, which the masks would round away from the energy computed.
+        {"pasted hours 1,5", true, [](Form7& p) { p.Combo4.setText("1,5"); }},
+        {"pasted minutes 0,5", true, [](Form7& p) { p.Combo5.setText("0,5"); }},
         // Values of 10^15 or more, which 15 significant digits cannot hold.
         {"typed hours of 10^15", true,
          [](Form7& p) {

@@ -43,6 +43,7 @@ QVariant ListModel::data(const QModelIndex& index, int role) const
 
 void ListModel::itemsChanged(Aspect aspect, int row)
 {
+    const QScopedValueRollback changing(m_changingRows, true);
     switch (aspect) {
     case Aspect::ItemAdded:
         beginInsertRows(QModelIndex(), row, row);
@@ -67,6 +68,7 @@ void ListModel::itemsChanged(Aspect aspect, int row)
 
 ListSelection::ListSelection(ListModel& model, ListBox& list)
     : QItemSelectionModel(&model, &model)
+    , m_model(model)
     , m_list(&list)
 {}
 
@@ -76,7 +78,7 @@ void ListSelection::select(const QItemSelection& selection, SelectionFlags comma
         QItemSelectionModel::select(selection, command);
         return;
     }
-    if (!m_list)
+    if (!m_list || m_model.changingRows())
         return;
     // A gesture that picks one row not yet selected chooses it; anything else changes nothing.
     const QModelIndexList rows = selection.indexes();

@@ -27,9 +27,13 @@ public:
     void itemsChanged(Aspect aspect, int row);
     // The list box is going with its window: its rows read empty from now on.
     void unbind() { m_list = nullptr; }
+    // True while rows are being inserted, removed or reset: what a view selects meanwhile is its
+    // own doing (it moves its current row off a removed one), not the user's.
+    bool changingRows() const { return m_changingRows; }
 
 private:
     const ListBox* m_list;
+    bool m_changingRows = false;
     Qt::Alignment m_alignment;
     int m_rows; // the rows announced to the views
 };
@@ -51,6 +55,7 @@ public:
     void unbind() { m_list = nullptr; }
 
 private:
+    const ListModel& m_model;
     ListBox* m_list;
     bool m_showing = false;
 };
