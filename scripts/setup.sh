@@ -22,7 +22,7 @@ case "$purpose" in
                    at-spi2-core python3-pyatspi dbus-daemon xdotool)
         # The package check: CPack's dependency scan, Debian's checker, a throwaway root, xwininfo;
         # and the licence check.
-        [ "$purpose" = ci ] && packages+=(dpkg-dev file lintian mount x11-utils reuse) ;;
+        [ "$purpose" = ci ] && packages+=(dpkg-dev file lintian mount x11-utils reuse git) ;;
     bench) packages+=(libbenchmark-dev hyperfine time xvfb xauth) ;;
     fuzz) packages+=(clang libclang-rt-14-dev) ;;
     *) echo "usage: $0 run|test|ci|bench|fuzz" >&2; exit 2 ;;
