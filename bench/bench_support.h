@@ -57,9 +57,10 @@ inline bool WaitUntilPainted(QWidget* window, const PaintCounter& counter)
 }
 
 // Shows the window and runs the event loop until it is painted; nullptr when it never is.
-inline Window* ShowPainted(QtWindowManager& windows, const char* id)
+template <class W>
+W* ShowPainted(QtWindowManager& windows)
 {
-    Window* window = windows.show(id);
+    W* window = windows.show<W>();
     const PaintCounter paints(windows.viewOf(*window));
     return WaitUntilPainted(windows.viewOf(*window), paints) ? window : nullptr;
 }
@@ -75,7 +76,7 @@ struct BenchProgram {
         });
         RegisterWindows(windows, desktop);
         RegisterViews(windows);
-        ShowPainted(windows, kMainWindowId);
+        ShowPainted<Form1>(windows);
     }
     testing::FakeDesktop desktop;
     QtWindowManager windows;

@@ -64,8 +64,8 @@ void sendKey(QWidget* box, Qt::Key key, const QString& text)
 void PopupUpdate(benchmark::State& state)
 {
     BenchProgram program;
-    static_cast<Form1&>(*program.windows.find(kMainWindowId)).Text1.setText("70");
-    auto* planner = static_cast<Form7*>(ShowPainted(program.windows, kPlannerId));
+    *program.windows.find<Form1>().Text1.setText("70");
+    auto* planner = ShowPainted<Form7>(program.windows);
     FormView* view = planner ? program.windows.viewOf(*planner) : nullptr;
     QWidget* box = view ? view->widgetOf(planner->Combo1) : nullptr;
     auto* popup = view ? view->findChild<QListView*>(QStringLiteral("findPopup")) : nullptr;

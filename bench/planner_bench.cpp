@@ -38,7 +38,7 @@ class PlannerSession {
 public:
     PlannerSession()
     {
-        static_cast<Form1&>(*m_program.windows.find(kMainWindowId)).Text1.setText("70");
+        *m_program.windows.find<Form1>().Text1.setText("70");
         open();
     }
 
@@ -67,7 +67,7 @@ public:
 private:
     void open()
     {
-        m_planner = static_cast<Form7*>(ShowPainted(m_program.windows, kPlannerId));
+        m_planner = ShowPainted<Form7>(m_program.windows);
         m_planner->Combo1.choose(0);
         m_planner->Combo4.choose(1);
         m_planner->Combo5.choose(6);

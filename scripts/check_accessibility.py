@@ -26,7 +26,7 @@ import pyatspi
 WAIT = 10  # seconds for any one thing to appear in the tree
 
 # Roles of the widgets a user types into or picks from.
-INPUT_ROLES = {"text", "combo box", "list", "spin button"}
+INPUT_ROLES = {"text", "combo box", "list", "table", "spin button"}
 # Roles that Qt gives a picture drawn by a plain widget, or a real button.
 PICTURE_ROLES = {"filler", "push button", "image", "panel"}
 # The main window's pictures are named by the calculators they open.
@@ -81,13 +81,13 @@ def showing(acc):
 
 
 def nodes(acc):
-    """Every showing node below acc; the items of lists and combo boxes are left out."""
+    """Every showing node below acc; the items of lists, tables and combo boxes are left out."""
     for index in range(acc.childCount):
         child = acc.getChildAtIndex(index)
         if child is None or not showing(child):
             continue
         yield child
-        if child.getRoleName() not in ("list", "combo box"):
+        if child.getRoleName() not in ("list", "table", "combo box"):
             yield from nodes(child)
 
 
@@ -223,6 +223,23 @@ def expect_reading(win, what, value, identified_by=(), numeric=False):
     return acc
 
 
+def expect_table_row(win, name, row, values, headings):
+    """A table from which a screen reader reads one row as its cells, under the columns' names."""
+    table = next((acc for acc in nodes(win) if acc.getRoleName() == "table" and acc.name == name), None)
+    if table is None:
+        miss("no table named %r" % name)
+        return
+    cells = table.queryTable()
+    read = wait_for(lambda: [cells.getAccessibleAt(row, c).name for c in range(cells.nColumns)] == values and values)
+    shown = [cells.getAccessibleAt(row, c).name for c in range(cells.nColumns)] if cells.nRows > row else []
+    names = [cells.getColumnDescription(c) or (cells.getColumnHeader(c).name if cells.getColumnHeader(c) else "")
+             for c in range(cells.nColumns)]
+    if read and names == headings:
+        found("table %r reads row %d as %s, under %s" % (name, row, shown, names))
+    else:
+        miss("table %r: row %d reads %s under %s, not %s under %s" % (name, row, shown, names, values, headings))
+
+
 def run(*command):
     subprocess.run(command, check=True, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, timeout=30)
 
@@ -276,7 +293,7 @@ def expect_buttons(win, expected):
 
 
 def focused(win):
-    """The node that holds the keyboard focus; lists and combo boxes count as one node."""
+    """The node that holds the keyboard focus; lists, tables and combo boxes count as one node."""
     def search(acc):
         for index in range(acc.childCount):
             child = acc.getChildAtIndex(index)
@@ -284,7 +301,7 @@ def focused(win):
                 continue
             if child.getState().contains(pyatspi.STATE_FOCUSED):
                 return child
-            if child.getRoleName() not in ("list", "combo box"):
+            if child.getRoleName() not in ("list", "table", "combo box"):
                 hit = search(child)
                 if hit is not None:
                     return hit
@@ -414,9 +431,11 @@ def planner():
     expect_reading(win, "total minutes", "0", ("total", "minutes"), numeric=True)
     expect_reading(win, "total kJ", "525", ("total", "kj"), numeric=True)
     expect_reading(win, "total kcal", "126", ("total", "kcal"), numeric=True)
+    expect_table_row(win, "Selected physical activities", 0, ["Accordion, playing", "1", "0", "525,0", "126,0"],
+                     ["Selected physical activities", "Hours", "Minutes", "KJ", "kcal"])
     expect_tab_order(win, "Energy Expenditure", [
         "combo box 'Physical activity:'", "text 'Weight'", "combo box 'h'", "combo box 'min'",
-        "list 'Selected physical activities'", "list 'Hours'", "list 'Minutes'", "list 'KJ'", "list 'kcal'",
+        "table 'Selected physical activities'",
         "push button 'Movesta product page'", "push button 'Exit'", "push button 'Delete Selected'",
         "push button 'Delete All'", "push button 'Dodaj'", "link 'Copy to Clipboard'",
         "push button 'Copy to Clipboard'"])

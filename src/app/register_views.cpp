@@ -16,15 +16,9 @@ namespace movesta {
 
 void RegisterViews(QtWindowManager& windows)
 {
-    windows.registerView(kMainWindowId, [](Window& model, QtWindowManager& manager) -> FormView* {
-        return new Form1View(static_cast<Form1&>(model), manager);
-    });
-    windows.registerView(kPlannerId, [](Window& model, QtWindowManager& manager) -> FormView* {
-        return new Form7View(static_cast<Form7&>(model), manager);
-    });
-    windows.registerView(kTimeToBurnId, [](Window& model, QtWindowManager& manager) -> FormView* {
-        return new Form4View(static_cast<Form4&>(model), manager);
-    });
+    windows.registerView<Form1, Form1View>();
+    windows.registerView<Form7, Form7View>();
+    windows.registerView<Form4, Form4View>();
 }
 
 } // namespace movesta

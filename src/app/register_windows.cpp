@@ -5,6 +5,7 @@
 #include "app/register_windows.h"
 
 #include <memory>
+#include <string_view>
 
 #include "main_window/form1.h"
 #include "planner/form7.h"
@@ -13,17 +14,15 @@
 
 namespace movesta {
 
+// The main window opens the calculators by these names.
+static_assert(std::string_view(Form7::kId) == kPlannerId && std::string_view(Form4::kId) == kTimeToBurnId);
+
 void RegisterWindows(WindowManager& windows, DesktopServices& desktop)
 {
-    const auto mainWindow = [&windows]() -> Form1& {
-        return static_cast<Form1&>(*windows.find(kMainWindowId));
-    };
-    windows.registerForm(kMainWindowId,
-                         [&windows, &desktop] { return std::make_unique<Form1>(desktop, windows); });
-    windows.registerForm(kPlannerId,
-                         [=, &desktop] { return std::make_unique<Form7>(desktop, mainWindow()); });
-    windows.registerForm(kTimeToBurnId,
-                         [=, &desktop] { return std::make_unique<Form4>(desktop, mainWindow()); });
+    const auto mainWindow = [&windows]() -> Form1& { return *windows.find<Form1>(); };
+    windows.registerForm<Form1>([&windows, &desktop] { return std::make_unique<Form1>(desktop, windows); });
+    windows.registerForm<Form7>([=, &desktop] { return std::make_unique<Form7>(desktop, mainWindow()); });
+    windows.registerForm<Form4>([=, &desktop] { return std::make_unique<Form4>(desktop, mainWindow()); });
 }
 
 } // namespace movesta

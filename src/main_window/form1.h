@@ -20,6 +20,7 @@ inline constexpr const char* kTimeToBurnId = "Form4";
 
 class Form1 : public Window {
 public:
+    static constexpr const char* kId = kMainWindowId; // the window manager's name of it
     Form1(DesktopServices& desktop, WindowManager& windows);
 
     // Unit of weight

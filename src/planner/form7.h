@@ -25,6 +25,7 @@ class Form1;
 
 class Form7 : public Window {
 public:
+    static constexpr const char* kId = "Form7"; // the window manager's name of it
     Form7(DesktopServices& desktop, const Form1& mainWindow);
 
     // Activity choice: names shown, factor columns kept at the same index

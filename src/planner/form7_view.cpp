@@ -7,14 +7,12 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListView>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPointer>
 #include <QScrollBar>
+#include <QTableView>
 #include <QVBoxLayout>
-
-#include <array>
 
 #include "planner/form7.h"
 #include "platform/qt/find_popup.h"
@@ -60,17 +58,6 @@ constexpr int kHeadingHeight = 18;
 constexpr int kInputLeft = 8;
 constexpr int kInputWidth = 288;
 constexpr int kInputHeight = 24;
-
-// A scroll area lays itself out again, from a posted event, after every change of its scroll
-// bar's range, to show or hide the bar. These lists never show their own bar, so that changes
-// nothing, while every row added or removed would post five such events (one per column).
-void neverRelayoutOnRangeChange(QAbstractScrollArea* list)
-{
-    // The slot is Qt's own: a Qt without it keeps its events, and nothing else changes.
-    if (list->metaObject()->indexOfSlot("_q_showOrHideScrollBars()") >= 0)
-        QObject::disconnect(list->verticalScrollBar(), SIGNAL(rangeChanged(int, int)), list,
-                            SLOT(_q_showOrHideScrollBars()));
-}
 
 } // namespace
 
@@ -154,61 +141,40 @@ Form7View::Form7View(Form7& model, QtWindowManager& manager)
     // The table. Numbers stand right-aligned, their last digit under the list's last digit.
     const Qt::Alignment number = Qt::AlignRight | Qt::AlignVCenter;
     const Qt::Alignment name = Qt::AlignLeft | Qt::AlignVCenter;
-    std::array<QListView*, 5> lists{};
-    const struct {
-        ListBox& list;
-        Column column;
-        Qt::Alignment alignment;
-        const char* accessibleName;
-    } columns[] = {
-        {model.List1, kNameColumn, name, "Selected physical activities"},
-        {model.List2, kHoursColumn, number, "Hours"},
-        {model.List5, kMinutesColumn, number, "Minutes"},
-        {model.List3, kKjColumn, number, "KJ"},
-        {model.List4, kKcalColumn, number, "kcal"},
-    };
-    for (std::size_t i = 0; i < lists.size(); ++i) {
-        QListView* list =
-            bindList(columns[i].list, columns[i].column.at(kListTop, kListHeight), columns[i].alignment);
-        list->setAccessibleName(QString::fromLatin1(columns[i].accessibleName));
-        list->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff); // the shared one below stands for all
-        neverRelayoutOnRangeChange(list);
-        // The selected row shows in all five columns, whichever has the focus, and stays
-        // highlighted while another window is active (some themes grey an inactive selection out).
-        QPalette palette = list->palette();
-        for (const QPalette::ColorRole role : {QPalette::Highlight, QPalette::HighlightedText})
-            palette.setColor(QPalette::Inactive, role, palette.color(QPalette::Active, role));
-        list->setPalette(palette);
-        // The list paints the white behind its rows, not its viewport: a viewport that is not
-        // opaque scrolls by repainting once, instead of moving its pixels at every step when a
-        // report walks through thousands of rows.
-        list->setBackgroundRole(QPalette::Base);
-        list->setAutoFillBackground(true);
-        list->viewport()->setAutoFillBackground(false);
-        lists[i] = list;
-    }
-    // Labels line up with the text inside the list rows: the list's frame plus the row's margin.
-    const int inset = lists[0]->frameWidth() + ListTextMargin(lists[0]);
+    const auto box = [](Column column) { return column.at(kListTop, kListHeight); };
+    QTableView* table = bindListBoxes({{model.List1, box(kNameColumn), name, "Selected physical activities"},
+                                       {model.List2, box(kHoursColumn), number, "Hours"},
+                                       {model.List5, box(kMinutesColumn), number, "Minutes"},
+                                       {model.List3, box(kKjColumn), number, "KJ"},
+                                       {model.List4, box(kKcalColumn), number, "kcal"}});
+    table->setAccessibleName(QStringLiteral("Selected physical activities"));
+    // The selected row stays highlighted while another window is active (some themes grey an
+    // inactive selection out).
+    QPalette palette = table->palette();
+    for (const QPalette::ColorRole role : {QPalette::Highlight, QPalette::HighlightedText})
+        palette.setColor(QPalette::Inactive, role, palette.color(QPalette::Active, role));
+    table->setPalette(palette);
+    // Labels line up with the text inside the rows: the box's frame plus the row's margin.
+    const int inset = table->geometry().left() - kNameColumn.left + ListTextMargin(table);
     const auto numberLabel = [&](QLabel* label) {
         label->setContentsMargins(0, 0, inset, 0);
         return label;
     };
 
-    // The shared scroll bar, right of the kcal column, and the five lists keep one first row.
+    // The scroll bar right of the kcal column, shown while there is something to scroll.
     auto* scroll = new QScrollBar(Qt::Vertical, client());
     scroll->setGeometry(kScrollBarLeft, kListTop, kScrollBarWidth, kListHeight);
     scroll->setAccessibleName(QStringLiteral("Scroll selected physical activities"));
     scroll->setRange(0, 0);
-    scroll->hide(); // shown while there is something to scroll
-    connect(lists[0]->verticalScrollBar(), &QScrollBar::rangeChanged, scroll, [scroll, lists](int, int last) {
+    scroll->hide();
+    QScrollBar* own = table->verticalScrollBar();
+    connect(own, &QScrollBar::rangeChanged, scroll, [scroll, own](int, int last) {
         scroll->setRange(0, last);
-        scroll->setPageStep(lists[0]->verticalScrollBar()->pageStep());
+        scroll->setPageStep(own->pageStep());
         scroll->setVisible(last > 0);
     });
-    for (QListView* list : lists) {
-        connect(scroll, &QScrollBar::valueChanged, list->verticalScrollBar(), &QScrollBar::setValue);
-        connect(list->verticalScrollBar(), &QScrollBar::valueChanged, scroll, &QScrollBar::setValue);
-    }
+    connect(scroll, &QScrollBar::valueChanged, own, &QScrollBar::setValue);
+    connect(own, &QScrollBar::valueChanged, scroll, &QScrollBar::setValue);
 
     QLabel* chosen = bindShrinkingLabel(model.Label19, kNameColumn.at(kNameTop, kPreviewTop - kNameTop - 3),
                                         Qt::AlignLeft | Qt::AlignBottom, true);
@@ -282,11 +248,9 @@ Form7View::Form7View(Form7& model, QtWindowManager& manager)
     setTabOrder(activity, weight);
     setTabOrder(weight, hours);
     setTabOrder(hours, minutes);
-    setTabOrder(minutes, lists[0]);
-    for (std::size_t i = 1; i < lists.size(); ++i)
-        setTabOrder(lists[i - 1], lists[i]);
+    setTabOrder(minutes, table);
     // Then the picture buttons and the link, in reading order: top left to bottom right.
-    QWidget* previous = lists.back();
+    QWidget* previous = table;
     for (const Control* next :
          std::initializer_list<const Control*>{&model.Image6, &model.Image4, &model.Image3, &model.Image2,
                                                &model.Image5, &model.Label34, &model.Image7}) {

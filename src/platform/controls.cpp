@@ -8,6 +8,20 @@
 
 namespace movesta {
 
+void Control::notify(Aspect aspect, int index) const
+{
+    if (!m_observer)
+        return;
+    if (m_window.viewsHeld()) {
+        if (aspect == Aspect::Selection || aspect == Aspect::Text) {
+            m_window.holdBack(*this, aspect);
+            return;
+        }
+        m_window.tellHeldBack(); // what changed before comes first
+    }
+    m_observer(aspect, index);
+}
+
 Control::Control(Window& owner, std::string name)
     : m_window(owner)
     , m_name(std::move(name))
@@ -160,6 +174,7 @@ void ListBox::removeItem(int index)
 {
     if (index < 0 || index >= listCount())
         return;
+    notify(Aspect::ItemRemoving, index);
     m_items.erase(index);
     if (m_index == index)
         m_index = -1;

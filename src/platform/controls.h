@@ -43,6 +43,7 @@ enum class Aspect {
     Text,
     Items,
     ItemAdded,
+    ItemRemoving, // before the row goes, for views that must be told first
     ItemRemoved,
     ItemsCleared,
     Selection,
@@ -84,13 +85,16 @@ public:
 
     using Observer = std::function<void(Aspect, int index)>;
     void setObserver(Observer observer) { m_observer = std::move(observer); }
-
-protected:
-    void notify(Aspect aspect, int index = -1) const
+    // A change held back by the window, told now.
+    void tellView(Aspect aspect) const
     {
         if (m_observer)
-            m_observer(aspect, index);
+            m_observer(aspect, -1);
     }
+
+protected:
+    // Tells the view; a selection or text change waits while the window holds its views.
+    void notify(Aspect aspect, int index = -1) const;
 
 private:
     Window& m_window;

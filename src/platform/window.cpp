@@ -4,6 +4,8 @@
 
 #include "platform/window.h"
 
+#include <algorithm>
+
 #include "platform/controls.h"
 #include "platform/window_manager.h"
 
@@ -20,6 +22,20 @@ Control* Window::findControl(const std::string& name) const
         if (c->name() == name)
             return c;
     return nullptr;
+}
+
+void Window::holdBack(const Control& control, Aspect aspect)
+{
+    const std::pair<const Control*, Aspect> change{&control, aspect};
+    // A handful of controls change in a run: a look along the list is enough.
+    if (std::find(m_heldBack.begin(), m_heldBack.end(), change) == m_heldBack.end())
+        m_heldBack.push_back(change);
+}
+
+void Window::tellHeldBack()
+{
+    for (const auto& [control, aspect] : std::exchange(m_heldBack, {}))
+        control->tellView(aspect);
 }
 
 void Window::unload()

@@ -7,12 +7,13 @@
 // Base of the window models: owns nothing but the list of its controls, knows whether it is
 // shown, and reaches the desktop and the window manager.
 
-#include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace movesta {
 
+enum class Aspect;
 class Control;
 class DesktopServices;
 class WindowManager;
@@ -46,21 +47,20 @@ public:
     void registerControl(Control* control) { m_controls.push_back(control); }
 
     // Held over a long run of selections and text changes (the report selecting every row), the
-    // views show only where the run ends, once, when the outermost hold ends; rows added or
-    // removed still show at once. Hold nothing across a message box: it would sit over a window
-    // drawn as it was.
+    // controls tell their views only where the run ends, once each, when the outermost hold
+    // ends; rows added or removed are told at once, after what was held back. Hold nothing across
+    // a message box: it would sit over a window drawn as it was.
     class ViewsHeld {
     public:
         explicit ViewsHeld(Window& window)
             : m_window(window)
         {
-            if (m_window.m_held++ == 0 && m_window.m_onHold)
-                m_window.m_onHold(true);
+            ++m_window.m_held;
         }
         ~ViewsHeld()
         {
-            if (--m_window.m_held == 0 && m_window.m_onHold)
-                m_window.m_onHold(false);
+            if (--m_window.m_held == 0)
+                m_window.tellHeldBack();
         }
         ViewsHeld(const ViewsHeld&) = delete;
         ViewsHeld& operator=(const ViewsHeld&) = delete;
@@ -68,7 +68,11 @@ public:
     private:
         Window& m_window;
     };
-    void setHoldObserver(std::function<void(bool held)> observer) { m_onHold = std::move(observer); }
+    bool viewsHeld() const { return m_held > 0; }
+    // A control's change that its view learns when the hold ends (once, however often it changed).
+    void holdBack(const Control& control, Aspect aspect);
+    // Tells the views what was held back, in the order it first changed.
+    void tellHeldBack();
 
 private:
     DesktopServices& m_desktop;
@@ -78,7 +82,7 @@ private:
     WindowManager* m_manager = nullptr;
     std::vector<Control*> m_controls;
     int m_held = 0;
-    std::function<void(bool)> m_onHold;
+    std::vector<std::pair<const Control*, Aspect>> m_heldBack;
 };
 
 } // namespace movesta

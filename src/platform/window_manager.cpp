@@ -4,6 +4,8 @@
 
 #include "platform/window_manager.h"
 
+#include <utility>
+
 namespace movesta {
 
 WindowManager::~WindowManager() = default;
@@ -80,7 +82,10 @@ void WindowManager::quit()
 
 void WindowManager::destroyUnloaded()
 {
-    m_unloaded.clear();
+    for (std::unique_ptr<Window>& window : std::exchange(m_unloaded, {})) {
+        destroyView(*window);
+        window.reset();
+    }
 }
 
 } // namespace movesta

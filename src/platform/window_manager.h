@@ -32,6 +32,24 @@ public:
     Window* find(const std::string& id) const;
     bool isLoaded(const std::string& id) const { return find(id) != nullptr; }
 
+    // The same by the window's type, which names itself (W::kId).
+    template <class W>
+    void registerForm(std::function<std::unique_ptr<W>()> factory)
+    {
+        registerForm(W::kId,
+                     [factory = std::move(factory)]() -> std::unique_ptr<Window> { return factory(); });
+    }
+    template <class W>
+    W* show()
+    {
+        return dynamic_cast<W*>(show(W::kId));
+    }
+    template <class W>
+    W* find() const
+    {
+        return dynamic_cast<W*>(find(W::kId));
+    }
+
     // Closes the window and drops it; its destruction waits until its handlers have returned.
     void unload(Window& window);
     // The user closed the window's frame: its Form_Unload runs, then the window unloads, unless
@@ -52,6 +70,8 @@ protected:
     virtual void attachView(Window&, const std::string& /*id*/) {}
     virtual void presentView(Window& window);
     virtual void closeView(Window&) {}
+    // The window is about to be destroyed: its view goes first, while the model is still there.
+    virtual void destroyView(Window&) {}
     virtual void scheduleDestruction() {}
     virtual void quitApplication() {}
 

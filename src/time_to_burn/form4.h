@@ -17,6 +17,7 @@ class Form1;
 
 class Form4 : public Window {
 public:
+    static constexpr const char* kId = "Form4"; // the window manager's name of it
     Form4(DesktopServices& desktop, const Form1& mainWindow);
 
     // Picture buttons

@@ -45,7 +45,7 @@ struct PlannerWindow {
     {
         app.form1->Text1.setText("70");
         app.form1->Image1.click();
-        planner = static_cast<Form7*>(app.windows->find(kPlannerId));
+        planner = app.windows->find<Form7>();
         app.activate(*planner);
         activity = app.widget<QComboBox>(*planner, planner->Combo1);
         found = app.view(*planner)->findChild<QListView*>(QStringLiteral("findPopup"));
@@ -147,7 +147,7 @@ TEST(TimeToBurnE2E, LettersTypedInTheActivityListMoveToTheNextNameThatBeginsWith
     testing::App app;
     app.form1->Text1.setText("70");
     app.form1->Image3.click();
-    auto* form = static_cast<Form4*>(app.windows->find(kTimeToBurnId));
+    auto* form = app.windows->find<Form4>();
     ASSERT_TRUE(form && app.activate(*form));
     auto* list = app.widget<QAbstractItemView>(*form, form->List1);
     ASSERT_NE(list, nullptr);
@@ -223,10 +223,10 @@ TEST(QtDesktopServicesFiles, SaveReportWritesWholeFilesOrLeavesTheOldOneAndNames
     RealFilesDesktop desktop;
     WindowManager windows;
     RegisterWindows(windows, desktop);
-    auto& main = static_cast<Form1&>(*windows.show(kMainWindowId));
+    auto& main = *windows.show<Form1>();
     main.Text1.setText("70");
     main.Image1.click();
-    auto& planner = *static_cast<Form7*>(windows.find(kPlannerId));
+    auto& planner = *windows.find<Form7>();
     for (int row = 0; row < 40; ++row) {
         planner.Combo1.choose(row);
         planner.Image5.click();

@@ -75,7 +75,7 @@ TEST(KeyboardE2E, AWholeSessionWithoutTheMouse)
     // The planner picture: Tab reaches it, Space opens the planner with the focus on the activity.
     ASSERT_TRUE(tabTo(mainWidget(app.form1->Image1)));
     press(Qt::Key_Space);
-    auto* planner = static_cast<Form7*>(app.windows->find(kPlannerId));
+    auto* planner = app.windows->find<Form7>();
     ASSERT_NE(planner, nullptr);
     ASSERT_TRUE(QTest::qWaitForWindowActive(app.view(*planner)));
     const auto widget = [&app, planner](const Control& c) { return app.view(*planner)->widgetOf(c); };
@@ -146,7 +146,7 @@ TEST(KeyboardE2E, AWholeSessionWithoutTheMouse)
     ASSERT_TRUE(app.activate(*app.form1));
     ASSERT_TRUE(tabTo(mainWidget(app.form1->Image3)));
     press(Qt::Key_Return);
-    auto* burn = static_cast<Form4*>(app.windows->find(kTimeToBurnId));
+    auto* burn = app.windows->find<Form4>();
     ASSERT_NE(burn, nullptr);
     ASSERT_TRUE(QTest::qWaitForWindowActive(app.view(*burn)));
     const auto burnWidget = [&app, burn](const Control& c) { return app.view(*burn)->widgetOf(c); };
@@ -181,9 +181,9 @@ struct ThreeWindows {
     {
         app.form1->Text1.setText("70");
         app.form1->Image1.click();
-        planner = static_cast<Form7*>(app.windows->find(kPlannerId));
+        planner = app.windows->find<Form7>();
         app.form1->Image3.click();
-        burn = static_cast<Form4*>(app.windows->find(kTimeToBurnId));
+        burn = app.windows->find<Form4>();
     }
     QWidget* widget(const Window& w, const Control& c) const { return app.view(w)->widgetOf(c); }
 };
@@ -204,8 +204,8 @@ TEST(KeyboardE2E, TabAndShiftTabWalkEachWindowInItsOrder)
     } windows[] = {
         {f1, {&f1.Text1, &f1.Option1, &f1.Image1, &f1.Image3, &f1.Image2}},
         {f7,
-         {&f7.Combo1, &f7.Text1, &f7.Combo4, &f7.Combo5, &f7.List1, &f7.List2, &f7.List5, &f7.List3,
-          &f7.List4, &f7.Image6, &f7.Image4, &f7.Image3, &f7.Image2, &f7.Image5, &f7.Label34, &f7.Image7}},
+         {&f7.Combo1, &f7.Text1, &f7.Combo4, &f7.Combo5, &f7.List1, &f7.Image6, &f7.Image4, &f7.Image3,
+          &f7.Image2, &f7.Image5, &f7.Label34, &f7.Image7}},
         {f4, {&f4.List1, &f4.Text1, &f4.Text2, &f4.Image1, &f4.Image2}},
     };
     for (const auto& w : windows) {

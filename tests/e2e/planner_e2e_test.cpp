@@ -12,7 +12,6 @@
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListView>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPointer>
@@ -20,6 +19,7 @@
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QStandardPaths>
+#include <QTableView>
 #include <QTest>
 #include <QWheelEvent>
 
@@ -67,17 +67,8 @@ void pick(QComboBox* combo, int row)
     ASSERT_TRUE(waitUntil([popup] { return !popup->isVisible(); }));
 }
 
-QModelIndex item(const QAbstractItemView* list, int row)
-{
-    return list->model()->index(row, 0);
-}
-
-void clickRow(QAbstractItemView* list, int row)
-{
-    ASSERT_NE(list, nullptr);
-    list->scrollTo(item(list, row));
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualRect(item(list, row)).center());
-}
+using testing::ClickRow;
+using testing::TableColumn;
 
 // The part of `area` (in `widget`'s coordinates, logical pixels) where something is drawn over
 // the plain `background`; empty if nothing is.
@@ -103,11 +94,11 @@ int rightmostInk(QWidget* widget, const QWidget* client)
     const QRect drawn = ink(widget, widget->rect(), widget->palette().color(QPalette::Window));
     return drawn.isEmpty() ? -1 : widget->mapTo(client, drawn.topRight()).x();
 }
-int rightmostInk(QAbstractItemView* list, int row, const QWidget* client)
+int rightmostInk(const TableColumn& column, int row, const QWidget* client)
 {
-    const QRect drawn =
-        ink(list->viewport(), list->visualRect(item(list, row)), list->palette().color(QPalette::Base));
-    return drawn.isEmpty() ? -1 : list->viewport()->mapTo(client, drawn.topRight()).x();
+    QWidget* viewport = column.table->viewport();
+    const QRect drawn = ink(viewport, column.cellRect(row), column.table->palette().color(QPalette::Base));
+    return drawn.isEmpty() ? -1 : viewport->mapTo(client, drawn.topRight()).x();
 }
 
 class PlannerE2E : public ::testing::Test {
@@ -124,7 +115,7 @@ protected:
         mainWeight->selectAll();
         QTest::keyClicks(mainWeight, weight);
         click(app.view(*app.form1)->widgetOf(app.form1->Image1));
-        planner = static_cast<Form7*>(app.windows->find(kPlannerId));
+        planner = app.windows->find<Form7>();
         ASSERT_NE(planner, nullptr);
         ASSERT_NE(view(), nullptr);
         ASSERT_TRUE(app.activate(*planner));
@@ -140,20 +131,13 @@ protected:
         const QLabel* widget = this->widget<QLabel>(label);
         return widget ? widget->text().toStdString() : "<no widget>";
     }
-    std::vector<QListView*> lists() const
-    {
-        return {widget<QListView>(planner->List1), widget<QListView>(planner->List2),
-                widget<QListView>(planner->List5), widget<QListView>(planner->List3),
-                widget<QListView>(planner->List4)};
-    }
+    std::vector<TableColumn> lists() const { return testing::PlannerColumns(app, *planner); }
     // The five columns of one row as the widgets show them.
     std::vector<std::string> row(int index) const
     {
         std::vector<std::string> texts;
-        for (const QListView* list : lists())
-            texts.push_back(index < list->model()->rowCount()
-                                ? item(list, index).data().toString().toStdString()
-                                : "<none>");
+        for (const TableColumn& list : lists())
+            texts.push_back(index < list.rows() ? list.text(index) : "<none>");
         return texts;
     }
     std::vector<std::string> totals() const
@@ -165,12 +149,8 @@ protected:
     std::vector<int> selectedRows() const
     {
         std::vector<int> rows;
-        for (const QListView* list : lists()) {
-            const QModelIndexList selected = list->selectionModel()->selectedIndexes();
-            rows.push_back(selected.size() == 1 && list->currentIndex() == selected.front()
-                               ? list->currentIndex().row()
-                               : (selected.isEmpty() ? -1 : -2));
-        }
+        for (const TableColumn& list : lists())
+            rows.push_back(list.selectedRow());
         return rows;
     }
     // Adds rows through the model: the scenarios below are about what the widgets then show.
@@ -234,19 +214,19 @@ TEST_F(PlannerE2E, AddPictureAppendsTheRowToEveryColumnAndUpdatesTheTotals)
     ASSERT_EQ(app.desktop.messages.size(), 1u);
     EXPECT_EQ(app.desktop.messages[0].title, "Gre\u0161ka!");
     EXPECT_TRUE(widget<QLineEdit>(planner->Text1)->hasFocus());
-    for (const QListView* list : lists())
-        EXPECT_EQ(list->model()->rowCount(), 0);
+    for (const TableColumn& list : lists())
+        EXPECT_EQ(list.rows(), 0);
 
     pick(widget<QComboBox>(planner->Combo1), kAccordion);
     pick(widget<QComboBox>(planner->Combo5), 6);
     click(widget<QWidget>(planner->Image5));
-    ASSERT_EQ(lists()[4]->model()->rowCount(), 1);
+    ASSERT_EQ(lists()[4].rows(), 1);
     EXPECT_EQ(row(0), (std::vector<std::string>{"Accordion, playing", "1", "30", "787,5", "189,0"}));
     EXPECT_EQ(totals(), (std::vector<std::string>{"1", "30", "787,5", "189,0"}));
 
     click(widget<QWidget>(planner->Image5));
-    for (const QListView* list : lists())
-        EXPECT_EQ(list->model()->rowCount(), 2);
+    for (const TableColumn& list : lists())
+        EXPECT_EQ(list.rows(), 2);
     EXPECT_EQ(row(1), row(0));
     EXPECT_EQ(totals(), (std::vector<std::string>{"3", "0", "1575,0", "378,0"}));
     EXPECT_EQ(selectedRows(), (std::vector<int>{-1, -1, -1, -1, -1}));
@@ -263,11 +243,19 @@ TEST_F(PlannerE2E, ColumnsLineUpAndEveryCaptionFitsItsBox)
 {
     open("70");
     const QRect client = view()->client()->rect();
-    const std::vector<QListView*> columns = lists();
-    for (const QListView* list : columns) {
-        EXPECT_EQ(list->y(), columns[0]->y());
-        EXPECT_EQ(list->height(), columns[0]->height());
+    const std::vector<TableColumn> columns = lists();
+    for (const TableColumn& list : columns) {
+        EXPECT_EQ(list.box->y(), columns[0].box->y());
+        EXPECT_EQ(list.box->height(), columns[0].box->height());
     }
+    // Where a control is drawn: a list box as its column's box.
+    const auto place = [&](const Control& control) {
+        for (const TableColumn& column : columns)
+            if (dynamic_cast<const ListBox*>(&control) &&
+                column.box->objectName().toStdString() == control.name())
+                return column.box->geometry();
+        return view()->widgetOf(control)->geometry();
+    };
     // Heading, preview, list and total of a number column share its left edge and width.
     const std::vector<std::vector<const Control*>> stacks = {
         {&planner->Label9, &planner->Label28, &planner->List2, &planner->Label24},
@@ -277,25 +265,20 @@ TEST_F(PlannerE2E, ColumnsLineUpAndEveryCaptionFitsItsBox)
         {&planner->Label19, &planner->Label17, &planner->List1, &planner->Label22},
     };
     for (const auto& stack : stacks) {
-        const QWidget* list = view()->widgetOf(*stack[2]);
+        const QRect list = place(*stack[2]);
         for (const Control* control : stack) {
-            const QWidget* w = view()->widgetOf(*control);
-            ASSERT_NE(w, nullptr) << control->name();
-            EXPECT_EQ(w->x(), list->x()) << control->name();
-            EXPECT_EQ(w->width(), list->width()) << control->name();
+            ASSERT_NE(view()->widgetOf(*control), nullptr) << control->name();
+            EXPECT_EQ(place(*control).x(), list.x()) << control->name();
+            EXPECT_EQ(place(*control).width(), list.width()) << control->name();
         }
         for (std::size_t i = 1; i < stack.size(); ++i)
-            EXPECT_LE(view()->widgetOf(*stack[i - 1])->geometry().bottom(),
-                      view()->widgetOf(*stack[i])->geometry().top())
-                << stack[i]->name();
+            EXPECT_LE(place(*stack[i - 1]).bottom(), place(*stack[i]).top()) << stack[i]->name();
     }
     // The last digits of a column's unit heading, preview, row and total stand one under the other.
     addRows(1);
-    for (const auto& stack : stacks) {
-        auto* list = qobject_cast<QListView*>(view()->widgetOf(*stack[2]));
-        if (list == lists()[0])
-            continue;
-        const int rowInk = rightmostInk(list, 0, view()->client());
+    for (std::size_t s = 0; s + 1 < stacks.size(); ++s) { // the number columns
+        const auto& stack = stacks[s];
+        const int rowInk = rightmostInk(columns[s + 1], 0, view()->client());
         ASSERT_GT(rowInk, 0) << stack[2]->name();
         for (const Control* label : {stack[0], stack[1], stack[3]}) {
             QWidget* w = view()->widgetOf(*label);
@@ -322,9 +305,9 @@ TEST_F(PlannerE2E, ColumnsLineUpAndEveryCaptionFitsItsBox)
         const QWidget* w = view()->widgetOf(*control);
         if (!w || !control->visible())
             continue;
-        EXPECT_TRUE(client.contains(w->geometry())) << control->name();
+        EXPECT_TRUE(client.contains(place(*control))) << control->name();
         for (const Control* other : shownControls)
-            EXPECT_FALSE(w->geometry().intersects(view()->widgetOf(*other)->geometry()))
+            EXPECT_FALSE(place(*control).intersects(place(*other)))
                 << control->name() << " covers " << other->name();
         shownControls.push_back(control);
         if (const auto* label = qobject_cast<const QLabel*>(w); label && !label->wordWrap()) {
@@ -410,11 +393,6 @@ TEST_F(PlannerE2E, ScreenReadersFindEveryInputListPictureAndNumber)
         {planner->Text1, "Weight"},
         {planner->Combo4, "Hours"},
         {planner->Combo5, "Minutes"},
-        {planner->List1, "Selected physical activities"},
-        {planner->List2, "Hours"},
-        {planner->List5, "Minutes"},
-        {planner->List3, "KJ"},
-        {planner->List4, "kcal"},
         {planner->Label28, "Preview hours"},
         {planner->Label29, "Preview minutes"},
         {planner->Label14, "Preview KJ"},
@@ -435,6 +413,13 @@ TEST_F(PlannerE2E, ScreenReadersFindEveryInputListPictureAndNumber)
             EXPECT_TRUE(w->accessibleName().isEmpty()) << n.control.name();
         }
     }
+    // The table is named by its first column; screen readers name each column by its heading.
+    const std::vector<TableColumn> columns = lists();
+    EXPECT_EQ(columns[0].table->accessibleName().toStdString(), "Selected physical activities");
+    const char* headings[] = {"Selected physical activities", "Hours", "Minutes", "KJ", "kcal"};
+    for (const TableColumn& column : columns)
+        EXPECT_EQ(column.table->model()->headerData(column.column, Qt::Horizontal).toString().toStdString(),
+                  headings[column.column]);
     // The clickable pictures and the link show the pointing hand.
     for (const Control* clickable :
          {static_cast<const Control*>(&planner->Image5), static_cast<const Control*>(&planner->Label34),
@@ -455,15 +440,15 @@ TEST_F(PlannerE2E, AClickOrAnArrowInAnyColumnSelectsTheWholeRow)
 {
     open("70");
     addRows(5);
-    clickRow(lists()[4], 3); // the kcal column
+    ClickRow(lists()[4], 3); // the kcal column
     EXPECT_EQ(selectedRows(), (std::vector<int>{3, 3, 3, 3, 3}));
     EXPECT_EQ(shown(planner->Label19), row(3)[0]);
-    EXPECT_EQ(QApplication::focusWidget(), lists()[4]);
+    EXPECT_EQ(QApplication::focusWidget(), lists()[4].table);
 
     press(Qt::Key_Up);
     EXPECT_EQ(selectedRows(), (std::vector<int>{2, 2, 2, 2, 2}));
     EXPECT_EQ(shown(planner->Label19), row(2)[0]);
-    clickRow(lists()[1], 0); // the hours column
+    ClickRow(lists()[1], 0); // the hours column
     press(Qt::Key_End);
     EXPECT_EQ(selectedRows(), (std::vector<int>{4, 4, 4, 4, 4}));
     EXPECT_EQ(shown(planner->Label19), row(4)[0]);
@@ -474,14 +459,14 @@ TEST_F(PlannerE2E, AClickOrAnArrowInAnyColumnSelectsTheWholeRow)
     greyed.setColor(QPalette::Inactive, QPalette::Highlight, QColor(200, 200, 200));
     QApplication::setPalette(greyed);
     ASSERT_TRUE(app.activate(*app.form1));
-    for (QListView* list : lists()) {
-        const QImage picture = list->viewport()->grab().toImage();
-        const QRect rect = list->visualRect(item(list, 4));
+    for (const TableColumn& list : lists()) {
+        const QImage picture = list.table->viewport()->grab().toImage();
+        const QRect rect = list.cellRect(4);
         const QPoint inside =
             (QPointF(rect.left() + 1, rect.center().y()) * picture.devicePixelRatio()).toPoint();
         EXPECT_EQ(picture.pixelColor(inside).name().toStdString(),
-                  list->palette().color(QPalette::Active, QPalette::Highlight).name().toStdString())
-            << list->accessibleName().toStdString();
+                  list.table->palette().color(QPalette::Active, QPalette::Highlight).name().toStdString())
+            << "column " << list.column;
     }
     QApplication::setPalette(desktopPalette);
     // Selecting a row leaves the inputs and the preview alone.
@@ -492,23 +477,24 @@ TEST_F(PlannerE2E, TheFiveColumnsScrollTogether)
 {
     open("70");
     addRows(40);
-    const std::vector<QListView*> columns = lists();
+    const std::vector<TableColumn> columns = lists();
     auto* shared = view()->client()->findChild<QScrollBar*>(QString(), Qt::FindDirectChildrenOnly);
     ASSERT_NE(shared, nullptr);
     const auto firstRows = [&] {
         std::vector<int> rows;
-        for (QListView* list : columns)
-            rows.push_back(list->indexAt(QPoint(4, 4)).row());
+        for (const TableColumn& list : columns)
+            rows.push_back(list.firstRow());
         rows.push_back(shared->value());
         return rows;
     };
     ASSERT_TRUE(waitUntil([&] { return shared->isVisible() && shared->maximum() > 0; }));
 
     // A wheel turn over the kJ column scrolls all five.
-    const QPoint inside = columns[3]->viewport()->rect().center();
-    QWheelEvent wheel(inside, columns[3]->viewport()->mapToGlobal(inside), QPoint(), QPoint(0, -120),
-                      Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
-    QApplication::sendEvent(columns[3]->viewport(), &wheel);
+    QWidget* rows = columns[3].table->viewport();
+    const QPoint inside(columns[3].cellRect(0).center().x(), rows->height() / 2);
+    QWheelEvent wheel(inside, rows->mapToGlobal(inside), QPoint(), QPoint(0, -120), Qt::NoButton,
+                      Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(rows, &wheel);
     const std::vector<int> afterWheel = firstRows();
     EXPECT_GT(afterWheel[0], 0);
     EXPECT_EQ(afterWheel, std::vector<int>(6, afterWheel[0]));
@@ -523,15 +509,15 @@ TEST_F(PlannerE2E, TheFiveColumnsScrollTogether)
     addRows(10);
     planner->List1.setListIndex(49);
     ASSERT_TRUE(waitUntil([&] { return firstRows() == std::vector<int>(6, firstRows()[0]); }));
-    for (QListView* list : columns)
-        EXPECT_TRUE(list->viewport()->rect().contains(list->visualRect(item(list, 49))));
+    for (const TableColumn& list : columns)
+        EXPECT_TRUE(list.table->viewport()->rect().contains(list.cellRect(49)));
 
     // Deleting rows at the end while scrolled there keeps the columns together.
     for (int i = 0; i < 20; ++i) {
         planner->List3.setListIndex(planner->List3.listCount() - 1);
         planner->Image3.click();
     }
-    ASSERT_TRUE(waitUntil([&] { return columns[0]->model()->rowCount() == 30; }));
+    ASSERT_TRUE(waitUntil([&] { return columns[0].rows() == 30; }));
     QTest::qWait(20);
     const std::vector<int> afterDelete = firstRows();
     EXPECT_EQ(afterDelete, std::vector<int>(6, afterDelete[0]));
@@ -554,15 +540,13 @@ TEST_F(PlannerE2E, RowsAddedLeaveNoWorkQueuedPerRowInTheColumns)
             return false;
         }
     } queued;
-    for (QListView* list : lists())
-        list->installEventFilter(&queued);
+    QTableView* table = lists()[0].table;
+    table->installEventFilter(&queued);
     addRows(100);
     QTest::qWait(20);
     EXPECT_LT(queued.count, 100);
-    for (QListView* list : lists()) {
-        EXPECT_FALSE(list->verticalScrollBar()->isVisible());
-        EXPECT_EQ(list->viewport()->width(), list->width() - 2 * list->frameWidth());
-    }
+    EXPECT_FALSE(table->verticalScrollBar()->isVisible());
+    EXPECT_EQ(table->viewport()->width(), table->width());
 }
 
 TEST_F(PlannerE2E, MenuShortcutsActWhicheverBoxHasTheFocus)
@@ -573,23 +557,23 @@ TEST_F(PlannerE2E, MenuShortcutsActWhicheverBoxHasTheFocus)
     auto* minutes = widget<QComboBox>(planner->Combo5);
 
     // Del in the weight box deletes the selected row, not a character.
-    clickRow(lists()[4], 1);
+    ClickRow(lists()[4], 1);
     const std::vector<std::string> lastRow = row(2);
     weight->setFocus();
     weight->setCursorPosition(0);
     press(Qt::Key_Delete);
-    EXPECT_EQ(lists()[0]->model()->rowCount(), 2);
+    EXPECT_EQ(lists()[0].rows(), 2);
     EXPECT_EQ(row(1), lastRow);
     EXPECT_EQ(weight->text().toStdString(), "70");
     EXPECT_EQ(planner->Text1.text(), "70");
     EXPECT_EQ(selectedRows(), (std::vector<int>{-1, -1, -1, -1, -1}));
 
     // The same in the minutes combo.
-    clickRow(lists()[1], 0);
+    ClickRow(lists()[1], 0);
     minutes->setFocus();
     minutes->lineEdit()->setCursorPosition(0);
     press(Qt::Key_Delete);
-    EXPECT_EQ(lists()[0]->model()->rowCount(), 1);
+    EXPECT_EQ(lists()[0].rows(), 1);
     EXPECT_EQ(minutes->currentText().toStdString(), "30");
     EXPECT_EQ(planner->Combo5.text(), "30");
 
@@ -599,7 +583,7 @@ TEST_F(PlannerE2E, MenuShortcutsActWhicheverBoxHasTheFocus)
     ASSERT_EQ(app.desktop.messages.size(), 1u);
     EXPECT_EQ(app.desktop.messages[0].buttons, MessageButtons::Ok);
     EXPECT_EQ(app.desktop.messages[0].icon, MessageIcon::None);
-    EXPECT_EQ(lists()[0]->model()->rowCount(), 1);
+    EXPECT_EQ(lists()[0].rows(), 1);
     EXPECT_EQ(minutes->currentText().toStdString(), "30");
 
     // Shift+Del asks first; No keeps the rows.
@@ -611,7 +595,7 @@ TEST_F(PlannerE2E, MenuShortcutsActWhicheverBoxHasTheFocus)
     EXPECT_EQ(app.desktop.messages[1].title, "Delete all !");
     EXPECT_EQ(app.desktop.messages[1].buttons, MessageButtons::YesNo);
     EXPECT_EQ(app.desktop.messages[1].icon, MessageIcon::None);
-    EXPECT_EQ(lists()[0]->model()->rowCount(), 1);
+    EXPECT_EQ(lists()[0].rows(), 1);
     EXPECT_EQ(weight->text().toStdString(), "70");
 
     // Ctrl+I in the hours combo closes the planner; the next opening starts afresh.
@@ -622,8 +606,8 @@ TEST_F(PlannerE2E, MenuShortcutsActWhicheverBoxHasTheFocus)
     EXPECT_TRUE(waitUntil([&] { return closing.isNull(); }));
 
     open("70");
-    for (const QListView* list : lists())
-        EXPECT_EQ(list->model()->rowCount(), 0);
+    for (const TableColumn& list : lists())
+        EXPECT_EQ(list.rows(), 0);
     EXPECT_EQ(totals(), (std::vector<std::string>{"0", "0", "0", "0"}));
     EXPECT_EQ(widget<QLineEdit>(planner->Text1)->text().toStdString(), "70");
     EXPECT_EQ(shown(planner->Label19), "");

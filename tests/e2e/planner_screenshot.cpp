@@ -26,7 +26,7 @@ int main(int argc, char** argv)
     movesta::testing::App app;
     app.form1->Text1.setText("70");
     app.form1->Image1.click();
-    auto* planner = static_cast<movesta::Form7*>(app.windows->find(movesta::kPlannerId));
+    auto* planner = app.windows->find<movesta::Form7>();
     if (!planner)
         return 1;
     const struct {

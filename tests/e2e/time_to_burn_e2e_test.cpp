@@ -28,7 +28,7 @@ struct TimeToBurnSession {
         auto* mainWeight = app.widget<QLineEdit>(*app.form1, app.form1->Text1);
         QTest::keyClicks(mainWeight, weight);
         QTest::mouseClick(app.view(*app.form1)->widgetOf(app.form1->Image3), Qt::LeftButton);
-        form = static_cast<Form4*>(app.windows->find(kTimeToBurnId));
+        form = app.windows->find<Form4>();
         if (form)
             app.activate(*form);
     }
@@ -169,7 +169,7 @@ TEST(TimeToBurnE2E, PicturesOpenTheProductPageAndCloseTheWindow)
     QTest::keyClicks(mainWeight, "65");
     QTest::mouseClick(session.app.view(*session.app.form1)->widgetOf(session.app.form1->Image3),
                       Qt::LeftButton);
-    auto* again = static_cast<Form4*>(session.app.windows->find(kTimeToBurnId));
+    auto* again = session.app.windows->find<Form4>();
     ASSERT_NE(again, nullptr);
     EXPECT_EQ(session.app.widget<QLineEdit>(*again, again->Text1)->text(), "65");
     EXPECT_EQ(session.app.widget<QLineEdit>(*again, again->Text2)->text(), "200");

@@ -13,7 +13,7 @@ namespace {
 Form1& start(WindowManager& windows, DesktopServices& desktop)
 {
     RegisterWindows(windows, desktop);
-    return static_cast<Form1&>(*windows.show(kMainWindowId));
+    return *windows.show<Form1>();
 }
 
 // A character code below 0x800 as UTF-8, as a line edit inserts the character.

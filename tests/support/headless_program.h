@@ -26,8 +26,8 @@ struct HeadlessProgram {
     Form1& main;
 
     // The calculators while they are loaded, else nullptr.
-    Form7* planner() const { return static_cast<Form7*>(windows.find(kPlannerId)); }
-    Form4* timeToBurn() const { return static_cast<Form4*>(windows.find(kTimeToBurnId)); }
+    Form7* planner() const { return windows.find<Form7>(); }
+    Form4* timeToBurn() const { return windows.find<Form4>(); }
 
     // Types the weight into the main window and clicks its picture of the calculator.
     Form7& openPlanner(std::string_view weight);

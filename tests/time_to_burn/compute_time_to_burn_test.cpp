@@ -33,7 +33,7 @@ double factorOf(std::string_view kcal)
 TEST(TimeToBurnGrid, EveryActivityGivesMinutesOrHoursAndMinutesCloseToTheExactTime)
 {
     testing::HeadlessProgram program;
-    auto& form = static_cast<Form4&>(*program.windows.show(kTimeToBurnId));
+    auto& form = *program.windows.show<Form4>();
 
     const std::regex minutesForm(R"(^(\d+) min$)");
     const std::regex hoursForm(R"(^(\d+) h : (\d+) min$)");

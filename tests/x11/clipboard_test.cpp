@@ -43,12 +43,12 @@ TEST(PlannerXvfb, AnotherProgramReadsTheReportFromTheSystemClipboard)
     auto windows = std::make_unique<QtWindowManager>();
     RegisterWindows(*windows, desktop);
     RegisterViews(*windows);
-    auto* form1 = static_cast<Form1*>(windows->show(kMainWindowId));
+    auto* form1 = windows->show<Form1>();
     FormView* mainView = windows->viewOf(*form1);
     ASSERT_TRUE(QTest::qWaitForWindowActive(mainView));
     QTest::keyClicks(qobject_cast<QLineEdit*>(mainView->widgetOf(form1->Text1)), "80");
     QTest::mouseClick(mainView->widgetOf(form1->Image1), Qt::LeftButton);
-    auto* planner = static_cast<Form7*>(windows->find(kPlannerId));
+    auto* planner = windows->find<Form7>();
     ASSERT_NE(planner, nullptr);
     FormView* view = windows->viewOf(*planner);
     ASSERT_TRUE(QTest::qWaitForWindowActive(view));

@@ -24,12 +24,12 @@ namespace {
 constexpr std::size_t kLongPopup = 50;
 
 // The combo's items as its control holds them, read when shown: the widget keeps no copy of the
-// activities. The view tells it when the control is no longer there to read.
+// activities. It goes with the view, before the window model.
 class ComboItems : public QAbstractListModel {
 public:
     ComboItems(const ComboBox& combo, QObject* parent)
         : QAbstractListModel(parent)
-        , m_combo(&combo)
+        , m_combo(combo)
     {}
 
     int rowCount(const QModelIndex& parent = QModelIndex()) const override
@@ -40,24 +40,22 @@ public:
     QVariant data(const QModelIndex& index, int role) const override
     {
         const auto row = static_cast<std::size_t>(index.row());
-        if (!m_combo || !index.isValid() || (role != Qt::DisplayRole && role != Qt::EditRole) ||
-            row >= m_combo->items().size())
+        if (!index.isValid() || (role != Qt::DisplayRole && role != Qt::EditRole) ||
+            row >= m_combo.items().size())
             return {};
-        return toQ(m_combo->items()[row]);
+        return toQ(m_combo.items()[row]);
     }
 
     // The control's items were replaced.
     void reset()
     {
         beginResetModel();
-        m_rows = m_combo ? static_cast<int>(m_combo->items().size()) : 0;
+        m_rows = static_cast<int>(m_combo.items().size());
         endResetModel();
     }
 
-    void unbind() { m_combo = nullptr; }
-
 private:
-    const ComboBox* m_combo;
+    const ComboBox& m_combo;
     int m_rows = 0; // the rows announced to the combo
 };
 
@@ -114,10 +112,6 @@ QComboBox* FormView::bindCombo(ComboBox& combo, QRect geometry)
     };
     // The combo hands typed keys to its line edit itself, so they are seen on the combo.
     kind.event = typedKeys(combo);
-    kind.unbound = [items = QPointer<ComboItems>(items)] {
-        if (items)
-            items->unbind();
-    };
     Binding& b = addBinding(combo, widget, std::move(kind));
     // Filled after the binding has set the font: a font change after the fill would make the popup
     // measure every name again.

@@ -62,8 +62,6 @@ void FormView::Binding::release()
     for (const auto& c : connections)
         QObject::disconnect(c);
     connections.clear();
-    if (kind.unbound)
-        std::exchange(kind.unbound, nullptr)();
 }
 
 FormView::FormView(Window& model, WindowManager& manager, int clientWidthTwips, int clientHeightTwips)
@@ -74,40 +72,12 @@ FormView::FormView(Window& model, WindowManager& manager, int clientWidthTwips, 
     setWindowTitle(toQ(model.caption()));
     setWindowIcon(windowIcon());
     m_client->setFixedSize(twips(clientWidthTwips), twips(clientHeightTwips));
-    model.setHoldObserver([this](bool held) {
-        m_held = held;
-        if (!held)
-            flushPending();
-    });
-}
-
-void FormView::flushPending()
-{
-    const std::vector<Binding*> pending = std::exchange(m_pending, {});
-    for (Binding* binding : pending) {
-        const bool selection = std::exchange(binding->pendingSelection, false);
-        const bool text = std::exchange(binding->pendingText, false);
-        if (!binding->widget || !binding->kind.redraw)
-            continue;
-        if (selection)
-            binding->kind.redraw(Aspect::Selection, -1);
-        if (text)
-            binding->kind.redraw(Aspect::Text, -1);
-    }
 }
 
 FormView::~FormView()
 {
-    unbind();
-}
-
-void FormView::unbind()
-{
-    // Unbinding comes first from the window manager, while the model is there; the widget may be
-    // deleted after the model, and then has nothing of it to let go of.
-    if (std::exchange(m_bound, false))
-        m_model.setHoldObserver({});
-    m_pending.clear();
+    // The window manager deletes a view before its model: the bindings let go of the controls
+    // here, before the widgets go.
     m_bindingOf.clear();
     m_bindings.clear();
 }
@@ -127,19 +97,12 @@ FormView::Binding& FormView::addBinding(Control& control, QWidget* widget, Kind 
     binding.control = &control;
     binding.widget = widget;
     binding.kind = std::move(kind);
-    m_bindingOf.insert(widget, &binding);
+    if (!m_bindingOf.contains(widget)) // a table of list boxes is the first one's for the filter
+        m_bindingOf.insert(widget, &binding);
     control.setObserver([this, &binding](Aspect aspect, int index) {
         QWidget* shown = binding.widget;
         if (!shown)
             return;
-        if (m_held && (aspect == Aspect::Selection || aspect == Aspect::Text)) {
-            if (!binding.pendingSelection && !binding.pendingText)
-                m_pending.push_back(&binding);
-            (aspect == Aspect::Selection ? binding.pendingSelection : binding.pendingText) = true;
-            return;
-        }
-        if (!m_pending.empty())
-            flushPending();
         switch (aspect) {
         case Aspect::Visible:
             shown->setVisible(binding.control->visible());
@@ -209,7 +172,7 @@ bool FormView::menuShortcutMatches(const QKeyEvent* event) const
 bool FormView::eventFilter(QObject* watched, QEvent* event)
 {
     Binding* binding = m_bindingOf.value(watched, nullptr);
-    if (!binding || !binding->control)
+    if (!binding || !binding->control || m_closingByManager)
         return QWidget::eventFilter(watched, event);
     switch (event->type()) {
     case QEvent::ShortcutOverride:

@@ -34,6 +34,8 @@ class QLineEdit;
 class QListView;
 class QMenu;
 class QRadioButton;
+class QTableView;
+class QAbstractItemView;
 
 namespace movesta {
 
@@ -51,9 +53,8 @@ public:
     // The surface on which controls are placed at their twip positions (below a menu bar).
     QWidget* client() const { return m_client; }
 
-    // The model no longer reaches the widgets nor they the model; used when the window unloads.
-    void unbind();
-    // The manager closes this view itself; no close handler of the model runs.
+    // The manager closes this view itself: no close handler of the model runs, and the hidden view
+    // hands nothing more to the model until the manager destroys it, before the model.
     void setClosingByManager() { m_closingByManager = true; }
 
     QLabel* bindLabel(Label& label, QRect geometry,
@@ -72,6 +73,15 @@ public:
     QComboBox* bindCombo(ComboBox& combo, QRect geometry);
     // Rows of one height, as wide as the list (a long text is cut with "..."), aligned as given.
     QListView* bindList(ListBox& list, QRect geometry, Qt::Alignment alignment = Qt::AlignLeft);
+    // List boxes side by side, each drawn as a box of its own (`box`: equal tops and heights), shown
+    // as the columns of one table: one row selection, one scroll position, one Tab stop.
+    struct BoxColumn {
+        ListBox& list;
+        QRect box;
+        Qt::Alignment alignment;
+        const char* heading; // the column's name for screen readers
+    };
+    QTableView* bindListBoxes(const std::vector<BoxColumn>& columns);
     PictureWidget* bindPicture(Picture& picture, QRect geometry);
     QRadioButton* bindOption(OptionButton& option, QRect geometry, QWidget* parent);
     QAction* bindMenuItem(MenuItem& item, QMenu* menu);
@@ -93,8 +103,6 @@ private:
         std::function<bool(QEvent&)> event;
         // After the common font and colours: the kind's own look and accessible name.
         std::function<void()> restyle;
-        // The view lets go of the control (the window unloads): what still reads it stops.
-        std::function<void()> unbound;
         // Drawn with the base and text colours of an input field rather than the window's.
         bool editable = false;
     };
@@ -103,8 +111,6 @@ private:
         QPointer<QWidget> widget;
         Kind kind;
         std::vector<QMetaObject::Connection> connections;
-        bool pendingSelection = false;
-        bool pendingText = false;
 
         ~Binding() { release(); }
         void release();
@@ -112,6 +118,9 @@ private:
 
     Binding& addBinding(Control& control, QWidget* widget, Kind kind);
     // Shows the label's caption; `kind` brings what a kind of label adds (a link's click).
+    // The list boxes as the columns of the view's one model and selection.
+    void bindListTable(QAbstractItemView* view, const std::vector<BoxColumn>& columns,
+                       std::function<void()> restyle);
     QLabel* setUpLabel(QLabel* widget, Label& label, QRect geometry, Qt::Alignment alignment, Kind kind);
     // A typed character goes through the box's KeyPress, which may drop it.
     static std::function<bool(QEvent&)> typedKeys(TextBox& box);
@@ -123,11 +132,6 @@ private:
     QWidget* m_client;
     std::vector<std::unique_ptr<Binding>> m_bindings;
     QHash<const QObject*, Binding*> m_bindingOf;
-    // While the model holds its views: the bindings whose selection or text changed meanwhile.
-    bool m_bound = true; // until unbind(): the model is reached only while bound
-    bool m_held = false;
-    std::vector<Binding*> m_pending;
-    void flushPending();
     QList<QAction*> m_menuActions;
     bool m_closingByManager = false;
     QCompleter* m_lentCompleter = nullptr; // lent to each combo's line edit while it is set up

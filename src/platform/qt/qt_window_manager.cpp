@@ -16,9 +16,10 @@ namespace movesta {
 QtWindowManager::~QtWindowManager()
 {
     // Views go first: they hold pointers into the models that the base class destroys.
-    for (const auto& view : std::as_const(m_views))
-        delete view.data();
+    qDeleteAll(m_views);
+    qDeleteAll(m_closed);
     m_views.clear();
+    m_closed.clear();
 }
 
 void QtWindowManager::registerView(const std::string& id, ViewFactory factory)
@@ -65,10 +66,14 @@ void QtWindowManager::closeView(Window& window)
     FormView* view = m_views.take(&window);
     if (!view)
         return;
-    view->unbind();
     view->setClosingByManager();
     view->hide();
-    view->deleteLater();
+    m_closed.insert(&window, view);
+}
+
+void QtWindowManager::destroyView(Window& window)
+{
+    delete m_closed.take(&window);
 }
 
 void QtWindowManager::scheduleDestruction()
@@ -86,11 +91,8 @@ void QtWindowManager::quitApplication()
 {
     // The other windows go with the main one, without running their own handlers.
     for (const auto& view : std::as_const(m_views)) {
-        if (view) {
-            view->unbind();
-            view->setClosingByManager();
-            view->hide();
-        }
+        view->setClosingByManager();
+        view->hide();
     }
     QCoreApplication::quit();
 }

@@ -28,18 +28,30 @@ public:
     ~QtWindowManager() override;
 
     void registerView(const std::string& id, ViewFactory factory);
+    // The view V of the window W, made for each loading of W.
+    template <class W, class V>
+    void registerView()
+    {
+        registerView(W::kId, [](Window& model, QtWindowManager& manager) -> FormView* {
+            return new V(dynamic_cast<W&>(model), manager);
+        });
+    }
     FormView* viewOf(const Window& window) const;
 
 protected:
     void attachView(Window& window, const std::string& id) override;
     void presentView(Window& window) override;
     void closeView(Window& window) override;
+    void destroyView(Window& window) override;
     void scheduleDestruction() override;
     void quitApplication() override;
 
 private:
     std::map<std::string, ViewFactory> m_viewFactories;
-    QHash<const Window*, QPointer<FormView>> m_views;
+    // Views are owned here and deleted only by destroyView or with the manager, always before
+    // their window models; a closed one waits hidden until its window is destroyed.
+    QHash<const Window*, FormView*> m_views;
+    QHash<const Window*, FormView*> m_closed;
     bool m_destructionPending = false;
 };
 
