@@ -64,7 +64,7 @@ void sendKey(QWidget* box, Qt::Key key, const QString& text)
 void PopupUpdate(benchmark::State& state)
 {
     BenchProgram program;
-    *program.windows.find<Form1>().Text1.setText("70");
+    program.windows.find<Form1>()->Text1.setText("70");
     auto* planner = ShowPainted<Form7>(program.windows);
     FormView* view = planner ? program.windows.viewOf(*planner) : nullptr;
     QWidget* box = view ? view->widgetOf(planner->Combo1) : nullptr;

@@ -38,7 +38,7 @@ class PlannerSession {
 public:
     PlannerSession()
     {
-        *m_program.windows.find<Form1>().Text1.setText("70");
+        m_program.windows.find<Form1>()->Text1.setText("70");
         open();
     }
 
