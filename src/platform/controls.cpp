@@ -154,7 +154,7 @@ const std::string& ListBox::item(int index) const
     static const std::string empty;
     if (index < 0 || index >= listCount())
         return empty;
-    return m_items[index];
+    return m_items[static_cast<std::size_t>(index)];
 }
 
 void ListBox::addItem(std::string text)
@@ -165,7 +165,7 @@ void ListBox::addItem(std::string text)
 
 void ListBox::setItems(std::vector<std::string> items)
 {
-    m_items.assign(std::move(items));
+    m_items = std::move(items);
     m_index = -1;
     notify(Aspect::Items);
 }
@@ -175,7 +175,7 @@ void ListBox::removeItem(int index)
     if (index < 0 || index >= listCount())
         return;
     notify(Aspect::ItemRemoving, index);
-    m_items.erase(index);
+    m_items.erase(m_items.begin() + index);
     if (m_index == index)
         m_index = -1;
     else if (m_index > index)

@@ -15,8 +15,6 @@
 #include <string_view>
 #include <vector>
 
-#include "platform/item_list.h"
-
 namespace movesta {
 
 class Window;
@@ -171,8 +169,8 @@ private:
 class ListBox : public Control {
 public:
     using Control::Control;
-    const ItemList& items() const { return m_items; }
-    int listCount() const { return m_items.size(); }
+    const std::vector<std::string>& items() const { return m_items; }
+    int listCount() const { return static_cast<int>(m_items.size()); }
     const std::string& item(int index) const; // empty text outside the list
     void addItem(std::string text);
     void setItems(std::vector<std::string> items);
@@ -186,7 +184,7 @@ public:
     std::function<void()> onClick;
 
 private:
-    ItemList m_items;
+    std::vector<std::string> m_items;
     int m_index = -1;
 };
 
