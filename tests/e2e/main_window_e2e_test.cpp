@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QAbstractItemModelTester>
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
@@ -142,6 +143,8 @@ TEST(MainWindowE2E, ACombosItemsAreItsControlsItems)
         return items;
     };
     EXPECT_EQ(shown(), (std::vector<std::string>{"one", "two"}));
+    const QAbstractItemModelTester tester(combo->model(),
+                                          QAbstractItemModelTester::FailureReportingMode::Fatal);
 
     w.Combo1.setItems({"ä", "b", "c"});
     w.Combo1.setListIndex(2);
