@@ -100,7 +100,7 @@ Form7View::Form7View(Form7& model, QtWindowManager& manager)
     activity->view()->setTextElideMode(Qt::ElideRight);
     activity->view()->setMinimumWidth(480);
     // The activities found by the words typed into Combo1, over the controls below it. It
-    // reaches the model only while the view is bound to it.
+    // reaches the model only while the view's bindings stand (not while the view is destroyed).
     auto* found = new FindPopup(activity, client(),
                                 {[this, &model] {
                                      return widgetOf(model.Combo1)

@@ -181,7 +181,7 @@ QTableView* FormView::bindListBoxes(const std::vector<BoxColumn>& columns)
     int frame = 0;
     for (const BoxColumn& column : columns) {
         auto* box = new QFrame(m_client);
-        box->setObjectName(QString::fromStdString(column.list.name())); // found by the tests
+        box->setObjectName(QString::fromStdString(column.list.name())); // the box of List2, say
         box->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
         box->setGeometry(column.box);
         box->setBackgroundRole(QPalette::Base);
