@@ -7,6 +7,8 @@
 #include <algorithm>
 #include <cstdint>
 
+#include "core/text.h"
+
 namespace movesta {
 
 namespace {
@@ -33,39 +35,6 @@ constexpr char32_t kNoBreakSpace = 0xA0;
 constexpr char32_t kFirstCombiningAccent = 0x300;
 constexpr char32_t kLastCombiningAccent = 0x36F;
 
-// Not a character of the table: a byte that does not start a well-formed two- or three-byte
-// UTF-8 sequence, kept as it is.
-constexpr char32_t kOther = 0xFFFFFFFF;
-
-// Decodes the UTF-8 sequence of two or three bytes at `at` (the letters of the table and the
-// combining accents need no more); its length goes to `length`, 1 for kOther.
-char32_t decode(std::string_view text, std::size_t at, std::size_t& length)
-{
-    const auto byte = [&](std::size_t i) { return static_cast<std::uint8_t>(text[at + i]); };
-    const std::uint8_t lead = byte(0);
-    length = 1;
-    std::size_t count = 0;
-    char32_t code = 0;
-    if (lead >= 0xC2 && lead <= 0xDF) {
-        count = 1;
-        code = lead & 0x1F;
-    } else if (lead >= 0xE0 && lead <= 0xEF) {
-        count = 2;
-        code = lead & 0x0F;
-    } else {
-        return kOther;
-    }
-    if (at + count >= text.size())
-        return kOther;
-    for (std::size_t i = 1; i <= count; ++i) {
-        if ((byte(i) & 0xC0) != 0x80)
-            return kOther;
-        code = (code << 6) | (byte(i) & 0x3F);
-    }
-    length = count + 1;
-    return code;
-}
-
 bool isBlank(char c)
 {
     return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\f' || c == '\v';
@@ -84,8 +53,7 @@ std::string FoldForSearch(std::string_view text)
             ++at;
             continue;
         }
-        std::size_t length = 1;
-        const char32_t code = decode(text, at, length);
+        const auto [code, length] = DecodeUtf8(text, at);
         const auto plain = std::find_if(std::begin(kPlainLetters), std::end(kPlainLetters),
                                         [code](const Plain& p) { return code >= p.first && code <= p.last; });
         if (plain != std::end(kPlainLetters))

@@ -7,6 +7,7 @@
 
 #include "core/number_rules.h"
 #include "core/number_rules_detail.h"
+#include "core/text.h"
 
 #include <algorithm>
 #include <array>
@@ -41,11 +42,6 @@ bool isSkippedBlank(char c)
     return c == ' ' || c == '\t' || c == '\n';
 }
 
-bool isUtf8Continuation(char c)
-{
-    return (static_cast<unsigned char>(c) & 0xC0) == 0x80;
-}
-
 bool isControl(char c)
 {
     return static_cast<unsigned char>(c) < 0x20 || c == 0x7F;
@@ -56,14 +52,11 @@ std::string conversionMessage(std::string_view text)
     if (text.empty()) {
         return "Type mismatch: an empty text is not a number.";
     }
-    // Cut after kQuotedChars characters, never inside a UTF-8 sequence (a lead byte and up to three
-    // continuation bytes make one character; stray bytes count as one each).
+    // Cut after kQuotedChars characters, never inside a UTF-8 sequence (a byte that is not UTF-8
+    // counts as one character).
     std::size_t cut = 0;
     for (std::size_t chars = 0; cut < text.size() && chars < kQuotedChars; ++chars) {
-        const std::size_t start = cut++;
-        while (cut < text.size() && cut - start < 4 && isUtf8Continuation(text[cut])) {
-            ++cut;
-        }
+        cut += DecodeUtf8(text, cut).length;
     }
     std::string message = "Type mismatch: \"";
     for (const char c : text.substr(0, cut)) {

@@ -4,9 +4,8 @@
 
 #include "planner/report_formats.h"
 
-#include <cstdint>
-
 #include "core/stored_zip.h"
+#include "core/text.h"
 
 namespace movesta {
 
@@ -30,86 +29,6 @@ std::string_view withoutTrailingBlanks(std::string_view text)
 std::string_view cell(const ReportRow& row, std::size_t column)
 {
     return column == kNameColumn ? withoutTrailingBlanks(row[column]) : row[column];
-}
-
-// The length of the well-formed UTF-8 sequence at `at`, or 0 if none starts there.
-std::size_t sequenceLength(std::string_view text, std::size_t at)
-{
-    const auto byte = [&](std::size_t i) { return static_cast<std::uint8_t>(text[at + i]); };
-    const std::uint8_t lead = byte(0);
-    std::size_t count = 0;
-    std::uint8_t low = 0x80, high = 0xBF; // the range of the second byte
-    if (lead < 0x80)
-        return 1;
-    if (lead >= 0xC2 && lead <= 0xDF) {
-        count = 1;
-    } else if (lead >= 0xE0 && lead <= 0xEF) {
-        count = 2;
-        low = lead == 0xE0 ? 0xA0 : 0x80;
-        high = lead == 0xED ? 0x9F : 0xBF;
-    } else if (lead >= 0xF0 && lead <= 0xF4) {
-        count = 3;
-        low = lead == 0xF0 ? 0x90 : 0x80;
-        high = lead == 0xF4 ? 0x8F : 0xBF;
-    } else {
-        return 0;
-    }
-    if (at + count >= text.size() || byte(1) < low || byte(1) > high)
-        return 0;
-    for (std::size_t i = 2; i <= count; ++i)
-        if ((byte(i) & 0xC0) != 0x80)
-            return 0;
-    return count + 1;
-}
-
-// Text as the content of an HTML or XML element or attribute: the five markup characters as
-// references, and what XML may not hold at all (control characters, U+FFFE, U+FFFF, bytes that
-// are not UTF-8) as U+FFFD, so that a name typed with anything in it still gives a document that
-// opens.
-void appendMarkup(std::string& out, std::string_view text)
-{
-    static constexpr std::string_view kReplacement = "\xEF\xBF\xBD";
-    for (std::size_t at = 0; at < text.size();) {
-        const char c = text[at];
-        const std::size_t length = sequenceLength(text, at);
-        if (length == 0) {
-            out += kReplacement;
-            ++at;
-            continue;
-        }
-        const std::string_view character = text.substr(at, length);
-        at += length;
-        switch (c) {
-        case '&':
-            out += "&amp;";
-            break;
-        case '<':
-            out += "&lt;";
-            break;
-        case '>':
-            out += "&gt;";
-            break;
-        case '"':
-            out += "&quot;";
-            break;
-        case '\'':
-            out += "&#39;";
-            break;
-        default:
-            if ((static_cast<std::uint8_t>(c) < 0x20 && c != '\t' && c != '\n' && c != '\r') ||
-                character == "\xEF\xBF\xBE" || character == "\xEF\xBF\xBF")
-                out += kReplacement;
-            else
-                out += character;
-        }
-    }
-}
-
-std::string markup(std::string_view text)
-{
-    std::string out;
-    appendMarkup(out, text);
-    return out;
 }
 
 std::string totalLineText(const ReportTotalLine& line)
@@ -150,7 +69,7 @@ void appendHtmlRow(std::string& out, const ReportRow& row, std::string_view tag)
         out += '<';
         out += tag;
         out += column == kNameColumn ? " align=\"left\">" : " align=\"right\">";
-        appendMarkup(out, cell(row, column));
+        AppendMarkup(out, cell(row, column));
         out += "</";
         out += tag;
         out += '>';
@@ -169,7 +88,7 @@ void appendOdtRow(std::string& out, const ReportRow& row, bool bold)
         out += "<table:table-cell office:value-type=\"string\"><text:p text:style-name=\"";
         out += style;
         out += "\">";
-        appendMarkup(out, cell(row, column));
+        AppendMarkup(out, cell(row, column));
         out += "</text:p></table:table-cell>";
     }
     out += "</table:table-row>\n";
@@ -204,9 +123,9 @@ std::string odtContent(const PlannerReport& report)
            "<style:text-properties fo:font-weight=\"bold\"/></style:style>\n"
            "</office:automatic-styles>\n<office:body>\n<office:text>\n"
            "<text:h text:outline-level=\"1\">";
-    appendMarkup(out, report.heading);
+    AppendMarkup(out, report.heading);
     out += "</text:h>\n<table:table table:name=\"";
-    appendMarkup(out, report.heading);
+    AppendMarkup(out, report.heading);
     out += "\" table:style-name=\"Report\">\n"
            "<table:table-column table:style-name=\"NameColumn\"/>\n"
            "<table:table-column table:style-name=\"NumberColumn\" table:number-columns-repeated=\"4\"/>\n"
@@ -219,7 +138,7 @@ std::string odtContent(const PlannerReport& report)
     out += "</table:table>\n";
     for (const ReportTotalLine& line : report.totalLines) {
         out += "<text:p>";
-        appendMarkup(out, totalLineText(line));
+        AppendMarkup(out, totalLineText(line));
         out += "</text:p>\n";
     }
     out += "</office:text>\n</office:body>\n</office:document-content>\n";
@@ -269,7 +188,7 @@ std::string ReportHtml(const PlannerReport& report)
 {
     std::string html;
     html.reserve(kReportFrame * 2 + report.rows.size() * 200);
-    const std::string heading = markup(report.heading);
+    const std::string heading = Markup(report.heading);
     html += "<!DOCTYPE html>\n<html>\n<head>\n<meta charset=\"utf-8\">\n<title>";
     html += heading;
     html += "</title>\n</head>\n<body>\n<h1>";
@@ -284,7 +203,7 @@ std::string ReportHtml(const PlannerReport& report)
     html += "</tfoot>\n</table>\n";
     for (const ReportTotalLine& line : report.totalLines) {
         html += "<p>";
-        appendMarkup(html, totalLineText(line));
+        AppendMarkup(html, totalLineText(line));
         html += "</p>\n";
     }
     html += "</body>\n</html>\n";

@@ -4,6 +4,7 @@
 
 #include "platform/controls.h"
 
+#include "core/text.h"
 #include "platform/window.h"
 
 namespace movesta {
@@ -247,32 +248,19 @@ MenuItem::MenuItem(Window& owner, std::string name, std::string caption, std::st
     , m_shortcut(std::move(shortcut))
 {}
 
-namespace {
-bool isContinuationByte(char c)
-{
-    return (static_cast<unsigned char>(c) & 0xC0U) == 0x80U;
-}
-} // namespace
-
 std::string LeftCharacters(std::string_view text, std::size_t count)
 {
-    std::size_t seen = 0;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (isContinuationByte(text[i]))
-            continue;
-        if (seen == count)
-            return std::string(text.substr(0, i));
-        ++seen;
-    }
-    return std::string(text);
+    std::size_t at = 0;
+    for (std::size_t seen = 0; at < text.size() && seen < count; ++seen)
+        at += DecodeUtf8(text, at).length;
+    return std::string(text.substr(0, at));
 }
 
 std::size_t CharacterCount(std::string_view text)
 {
     std::size_t n = 0;
-    for (char c : text)
-        if (!isContinuationByte(c))
-            ++n;
+    for (std::size_t at = 0; at < text.size(); ++n)
+        at += DecodeUtf8(text, at).length;
     return n;
 }
 

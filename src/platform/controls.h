@@ -250,7 +250,8 @@ private:
     std::string m_shortcut;
 };
 
-// The first `count` characters (UTF-8 code points) of a text.
+// The first `count` characters of a text, and their number (a byte that is not UTF-8 counts
+// as one).
 std::string LeftCharacters(std::string_view text, std::size_t count);
 std::size_t CharacterCount(std::string_view text);
 
