@@ -33,7 +33,6 @@ public:
                            const std::string& title) = 0;
 
     virtual void clearClipboard() = 0;
-    virtual void setClipboardText(const std::string& text) = 0;
 
     // The shell's "open" action on a web address; its outcome is not examined.
     virtual void openAddress(const std::string& address) = 0;

@@ -16,14 +16,6 @@ Window::Window(DesktopServices& desktop, std::string caption)
     , m_caption(std::move(caption))
 {}
 
-Control* Window::findControl(const std::string& name) const
-{
-    for (Control* c : m_controls)
-        if (c->name() == name)
-            return c;
-    return nullptr;
-}
-
 void Window::holdBack(const Control& control, Aspect aspect)
 {
     const std::pair<const Control*, Aspect> change{&control, aspect};

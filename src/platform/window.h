@@ -35,7 +35,6 @@ public:
     bool isShown() const { return m_shown; }
     Control* focusedControl() const { return m_focus; }
     const std::vector<Control*>& controls() const { return m_controls; }
-    Control* findControl(const std::string& name) const;
 
     // Closes and unloads this window; safe from inside its own handlers.
     void unload();

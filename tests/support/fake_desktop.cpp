@@ -73,18 +73,13 @@ void FakeDesktop::clearClipboard()
     clipboardLog.emplace_back("clear");
 }
 
-void FakeDesktop::setClipboardText(const std::string& text)
-{
-    // A fresh string, so that a long report's memory goes when a shorter one replaces it.
-    clipboard = std::string(text);
-    clipboardLog.push_back("set:" + text);
-}
-
 // --- The report as a table and as a file ---
 
 void FakeDesktop::setClipboardContent(const std::string& text, const std::string& html)
 {
-    setClipboardText(text);
+    // Fresh strings, so that a long report's memory goes when a shorter one replaces it.
+    clipboard = std::string(text);
+    clipboardLog.push_back("set:" + text);
     clipboardHtml = std::string(html);
 }
 

@@ -41,7 +41,6 @@ public:
     int messageBox(const std::string& prompt, MessageButtons buttons, MessageIcon icon,
                    const std::string& title) override;
     void clearClipboard() override;
-    void setClipboardText(const std::string& text) override;
     void openAddress(const std::string& address) override { opened.push_back(address); }
     std::string productPageAddress() const override { return "https://movesta.example/"; }
     std::optional<std::string> askNumber(const NumberQuestion& question) override;
@@ -71,7 +70,7 @@ public:
     std::string clipboard;
 
     // --- The report as a table and as a file ---
-    // The clipboard's plain text is logged and kept as for setClipboardText, the HTML beside it.
+    // The clipboard's plain text is logged and kept, the HTML beside it.
     void setClipboardContent(const std::string& text, const std::string& html) override;
     std::string clipboardHtml;
     // Save dialogs are answered from a script, as message boxes are: the next one is expected and

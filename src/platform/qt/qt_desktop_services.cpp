@@ -78,11 +78,6 @@ void QtDesktopServices::clearClipboard()
     QGuiApplication::clipboard()->clear();
 }
 
-void QtDesktopServices::setClipboardText(const std::string& text)
-{
-    QGuiApplication::clipboard()->setText(QString::fromStdString(text));
-}
-
 void QtDesktopServices::openAddress(const std::string& address)
 {
     // The user sees the browser or nothing; a failure has nowhere useful to go.

@@ -16,7 +16,6 @@ public:
     int messageBox(const std::string& prompt, MessageButtons buttons, MessageIcon icon,
                    const std::string& title) override;
     void clearClipboard() override;
-    void setClipboardText(const std::string& text) override;
     void openAddress(const std::string& address) override;
     std::string productPageAddress() const override { return m_productPage; }
 
