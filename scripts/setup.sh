@@ -19,7 +19,8 @@ case "$purpose" in
     run) ;;
     test | ci)
         packages+=(libgtest-dev libgmock-dev xvfb xauth xclip clang-format desktop-file-utils appstream
-                   at-spi2-core python3-pyatspi dbus-daemon xdotool)
+                   at-spi2-core python3-pyatspi dbus-daemon xdotool
+                   poppler-utils unzip) # the report documents read back by Debian's own tools
         # The package check: CPack's dependency scan, Debian's checker, a throwaway root, xwininfo;
         # and the licence check.
         [ "$purpose" = ci ] && packages+=(dpkg-dev file lintian mount x11-utils reuse git) ;;

@@ -20,6 +20,14 @@ void Form7::Image5_Click()
     AddSelectedActivity();
 }
 
+TotalsRow Form7::ShownTotals() const
+{
+    return {.kilojoules = Label18.caption(),
+            .kilocalories = Label21.caption(),
+            .hours = Label24.caption(),
+            .minutes = Label16.caption()};
+}
+
 void Form7::AddSelectedActivity()
 {
     // Everything that can fail is read and computed before the first write, so an add either
@@ -43,8 +51,7 @@ void Form7::AddSelectedActivity()
         minutes = FormatWithMask(Combo5.text(), "0");
         for (const std::string* value : {&kilojoules, &kilocalories, &hours, &minutes})
             RequireWithinTable(*value);
-        totals = TotalsWithRow({Label18.caption(), Label21.caption(), Label24.caption(), Label16.caption()},
-                               rowKilojoules, rowKilocalories, rowHours, rowMinutes);
+        totals = TotalsWithRow(ShownTotals(), rowKilojoules, rowKilocalories, rowHours, rowMinutes);
     } catch (const NumberError&) {
         desktop().messageBox("Enter the weight, select the type and duration of physical activity!",
                              MessageButtons::Ok, MessageIcon::Critical, "Gre\u0161ka!");

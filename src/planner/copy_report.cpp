@@ -34,12 +34,24 @@ PlannerReport Form7::ComposeReport() const
 {
     PlannerReport report;
     report.heading = "Physical activities";
-    report.columns = {"Physical activity", "h", "min", "kJ", "kcal"};
+    report.columns = {.activity = "Physical activity",
+                      .hours = "h",
+                      .minutes = "min",
+                      .kilojoules = "kJ",
+                      .kilocalories = "kcal"};
     const int rows = List1.listCount();
     report.rows.reserve(static_cast<std::size_t>(rows));
     for (int i = 0; i < rows; ++i)
-        report.rows.push_back({List1.item(i), List2.item(i), List5.item(i), List3.item(i), List4.item(i)});
-    report.totals = {"Total", Label24.caption(), Label16.caption(), Label18.caption(), Label21.caption()};
+        report.rows.push_back({.activity = List1.item(i),
+                               .hours = List2.item(i),
+                               .minutes = List5.item(i),
+                               .kilojoules = List3.item(i),
+                               .kilocalories = List4.item(i)});
+    report.totals = {.activity = "Total",
+                     .hours = Label24.caption(),
+                     .minutes = Label16.caption(),
+                     .kilojoules = Label18.caption(),
+                     .kilocalories = Label21.caption()};
     report.totalLines.push_back(
         {"Total duration of physical activities", Label24.caption() + "h:" + Label16.caption() + "min"});
     report.totalLines.push_back(

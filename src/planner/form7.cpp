@@ -137,6 +137,7 @@ Form7::Form7(DesktopServices& desktop, const Form1& mainWindow)
     Image7.onClick = [this] { Image7_Click(); };
     cilj.onClick = [this] { cilj_Click(); };
     spr.onClick = [this] { spr_Click(); };
+    isp.onClick = [this] { isp_Click(); };
 }
 
 void Form7::runStep(const std::function<void()>& step)

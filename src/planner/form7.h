@@ -16,6 +16,7 @@
 
 #include "core/activity_search.h"
 #include "planner/report_formats.h"
+#include "planner/totals.h"
 #include "platform/controls.h"
 #include "platform/window.h"
 
@@ -104,6 +105,7 @@ public:
     MenuItem br_p{*this, "br_p", "Delete Selected", "Del"};
     MenuItem br_s{*this, "br_s", "Delete All", "Shift+Del"};
     MenuItem spr{*this, "spr", "Save Report...", "Ctrl+S"};
+    MenuItem isp{*this, "isp", "Print...", "Ctrl+P"}; // prints the report
     MenuItem kopi{*this, "kopi", "Copy to Clipboard", "Ctrl+C"};
     MenuItem izl{*this, "izl", "Exit", "Ctrl+I"};
     MenuItem cilj{*this, "cilj", "Target Energy...", "Ctrl+T"}; // asks for the target energy
@@ -173,11 +175,16 @@ public:
     // The report saved to a file of the type the person chooses.
     void spr_Click();
     void SaveReport();
+    // The report printed, on the printer the person chooses.
+    void isp_Click();
+    void PrintReport();
 
 private:
     // The report of the list and totals as they stand, in the one description that every form
     // of it is written from.
     PlannerReport ComposeReport() const;
+    // The totals row as the labels show it.
+    TotalsRow ShownTotals() const;
     // Runs one step of a procedure whose failing steps are skipped: a number that cannot be read
     // or computed ends that step only, silently.
     static void runStep(const std::function<void()>& step);

@@ -74,6 +74,7 @@ Form7View::Form7View(Form7& model, QtWindowManager& manager)
     bindMenuItem(model.br_s, menu);
     menu->addSeparator();
     bindMenuItem(model.spr, menu);
+    bindMenuItem(model.isp, menu);
     bindMenuItem(model.kopi, menu);
     menu->addSeparator();
     bindMenuItem(model.cilj, menu);

@@ -68,9 +68,10 @@ void Form7::DeleteSelectedRow()
     // fails (no row selected) leaves totals and rows exactly as they were.
     TotalsRow totals;
     try {
-        totals =
-            TotalsWithoutRow({Label18.caption(), Label21.caption(), Label24.caption(), Label16.caption()},
-                             {List3.text(), List4.text(), List2.text(), List5.text()});
+        totals = TotalsWithoutRow(ShownTotals(), {.hours = List2.text(),
+                                                  .minutes = List5.text(),
+                                                  .kilojoules = List3.text(),
+                                                  .kilocalories = List4.text()});
     } catch (const NumberError& error) {
         desktop().messageBox(error.what(), MessageButtons::Ok, MessageIcon::None, "");
         return;

@@ -4,7 +4,6 @@
 
 #include "planner/report_formats.h"
 
-#include "core/stored_zip.h"
 #include "core/text.h"
 
 namespace movesta {
@@ -19,16 +18,12 @@ constexpr std::size_t kRowFrame = 22;
 constexpr std::size_t kReportFrame = 400;
 constexpr std::size_t kNameColumn = 0;
 
-std::string_view withoutTrailingBlanks(std::string_view text)
+// The cells of a table form: names without their trailing blanks, everything else as it stands.
+std::array<std::string_view, ReportRow::kColumns> cells(const ReportRow& row)
 {
-    const std::size_t end = text.find_last_not_of(' ');
-    return end == std::string_view::npos ? std::string_view() : text.substr(0, end + 1);
-}
-
-// The cell of a table form: names without their trailing blanks, everything else as it stands.
-std::string_view cell(const ReportRow& row, std::size_t column)
-{
-    return column == kNameColumn ? withoutTrailingBlanks(row[column]) : row[column];
+    std::array<std::string_view, ReportRow::kColumns> cells = row.cells();
+    cells[kNameColumn] = WithoutTrailingBlanks(cells[kNameColumn]);
+    return cells;
 }
 
 std::string totalLineText(const ReportTotalLine& line)
@@ -36,13 +31,17 @@ std::string totalLineText(const ReportTotalLine& line)
     return line.label + " = " + line.value;
 }
 
-void appendCsvField(std::string& out, std::string_view field)
+// `text`: a cell of words, not one of the numbers the report wrote. One that begins as a formula
+// would is kept from being run by a spreadsheet: quoted, after a '.
+void appendCsvField(std::string& out, std::string_view field, bool text)
 {
-    if (field.find_first_of(",\"\r\n") == std::string_view::npos) {
+    const bool formula =
+        text && !field.empty() && std::string_view("=+-@\t\r").find(field[0]) != std::string_view::npos;
+    if (!formula && field.find_first_of(",\"\r\n") == std::string_view::npos) {
         out += field;
         return;
     }
-    out += '"';
+    out += formula ? "\"'" : "\"";
     for (const char c : field) {
         if (c == '"')
             out += '"';
@@ -51,12 +50,14 @@ void appendCsvField(std::string& out, std::string_view field)
     out += '"';
 }
 
-void appendCsvRecord(std::string& out, const ReportRow& row)
+// The first field of every record is words (a name, a heading, a caption); the rest are the
+// report's own numbers and durations.
+void appendCsvRecord(std::string& out, const std::array<std::string_view, ReportRow::kColumns>& fields)
 {
-    for (std::size_t column = 0; column < row.size(); ++column) {
+    for (std::size_t column = 0; column < fields.size(); ++column) {
         if (column > 0)
             out += ',';
-        appendCsvField(out, cell(row, column));
+        appendCsvField(out, fields[column], column == kNameColumn);
     }
     out += kLineBreak;
 }
@@ -65,84 +66,17 @@ void appendCsvRecord(std::string& out, const ReportRow& row)
 void appendHtmlRow(std::string& out, const ReportRow& row, std::string_view tag)
 {
     out += "<tr>";
-    for (std::size_t column = 0; column < row.size(); ++column) {
+    const auto fields = cells(row);
+    for (std::size_t column = 0; column < fields.size(); ++column) {
         out += '<';
         out += tag;
         out += column == kNameColumn ? " align=\"left\">" : " align=\"right\">";
-        AppendMarkup(out, cell(row, column));
+        AppendMarkup(out, fields[column]);
         out += "</";
         out += tag;
         out += '>';
     }
     out += "</tr>\n";
-}
-
-// The OpenDocument table row; paragraph styles: bold for the heading and totals rows, numbers
-// to the right.
-void appendOdtRow(std::string& out, const ReportRow& row, bool bold)
-{
-    out += "<table:table-row>";
-    for (std::size_t column = 0; column < row.size(); ++column) {
-        const char* style =
-            column == kNameColumn ? (bold ? "Bold" : "Standard") : (bold ? "BoldNumber" : "Number");
-        out += "<table:table-cell office:value-type=\"string\"><text:p text:style-name=\"";
-        out += style;
-        out += "\">";
-        AppendMarkup(out, cell(row, column));
-        out += "</text:p></table:table-cell>";
-    }
-    out += "</table:table-row>\n";
-}
-
-constexpr const char* kOdfNamespaces =
-    " xmlns:office=\"urn:oasis:names:tc:opendocument:xmlns:office:1.0\""
-    " xmlns:style=\"urn:oasis:names:tc:opendocument:xmlns:style:1.0\""
-    " xmlns:text=\"urn:oasis:names:tc:opendocument:xmlns:text:1.0\""
-    " xmlns:table=\"urn:oasis:names:tc:opendocument:xmlns:table:1.0\""
-    " xmlns:fo=\"urn:oasis:names:tc:opendocument:xmlns:xsl-fo-compatible:1.0\""
-    " xmlns:meta=\"urn:oasis:names:tc:opendocument:xmlns:meta:1.0\""
-    " office:version=\"1.2\"";
-
-std::string odtContent(const PlannerReport& report)
-{
-    std::string out = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<office:document-content";
-    out += kOdfNamespaces;
-    out += ">\n<office:automatic-styles>\n"
-           "<style:style style:name=\"Report\" style:family=\"table\">"
-           "<style:table-properties style:width=\"16cm\" table:align=\"left\"/></style:style>\n"
-           "<style:style style:name=\"NameColumn\" style:family=\"table-column\">"
-           "<style:table-column-properties style:column-width=\"8cm\"/></style:style>\n"
-           "<style:style style:name=\"NumberColumn\" style:family=\"table-column\">"
-           "<style:table-column-properties style:column-width=\"2cm\"/></style:style>\n"
-           "<style:style style:name=\"Bold\" style:family=\"paragraph\">"
-           "<style:text-properties fo:font-weight=\"bold\"/></style:style>\n"
-           "<style:style style:name=\"Number\" style:family=\"paragraph\">"
-           "<style:paragraph-properties fo:text-align=\"end\"/></style:style>\n"
-           "<style:style style:name=\"BoldNumber\" style:family=\"paragraph\">"
-           "<style:paragraph-properties fo:text-align=\"end\"/>"
-           "<style:text-properties fo:font-weight=\"bold\"/></style:style>\n"
-           "</office:automatic-styles>\n<office:body>\n<office:text>\n"
-           "<text:h text:outline-level=\"1\">";
-    AppendMarkup(out, report.heading);
-    out += "</text:h>\n<table:table table:name=\"";
-    AppendMarkup(out, report.heading);
-    out += "\" table:style-name=\"Report\">\n"
-           "<table:table-column table:style-name=\"NameColumn\"/>\n"
-           "<table:table-column table:style-name=\"NumberColumn\" table:number-columns-repeated=\"4\"/>\n"
-           "<table:table-header-rows>\n";
-    appendOdtRow(out, report.columns, true);
-    out += "</table:table-header-rows>\n";
-    for (const ReportRow& row : report.rows)
-        appendOdtRow(out, row, false);
-    appendOdtRow(out, report.totals, true);
-    out += "</table:table>\n";
-    for (const ReportTotalLine& line : report.totalLines) {
-        out += "<text:p>";
-        AppendMarkup(out, totalLineText(line));
-        out += "</text:p>\n";
-    }
-    out += "</office:text>\n</office:body>\n</office:document-content>\n";
-    return out;
 }
 
 } // namespace
@@ -152,7 +86,8 @@ std::string ReportText(const PlannerReport& report)
     // Measured first and written into one string: the report of a long list is copied once.
     std::size_t size = kReportFrame + report.heading.size();
     for (const ReportRow& row : report.rows)
-        size += kRowFrame + row[0].size() + row[1].size() + row[2].size() + row[4].size();
+        size +=
+            kRowFrame + row.activity.size() + row.hours.size() + row.minutes.size() + row.kilocalories.size();
     for (const ReportTotalLine& line : report.totalLines)
         size += line.label.size() + line.value.size() + 5;
     std::string text;
@@ -164,13 +99,13 @@ std::string ReportText(const PlannerReport& report)
     for (const ReportRow& row : report.rows) {
         text += kLineBreak;
         text += "- ";
-        text += row[0];
+        text += row.activity;
         text += "  - (";
-        text += row[1];
+        text += row.hours;
         text += "h:";
-        text += row[2];
+        text += row.minutes;
         text += "min, ";
-        text += row[4];
+        text += row.kilocalories;
         text += " kcal)";
     }
     text += kLineBreak;
@@ -213,46 +148,18 @@ std::string ReportHtml(const PlannerReport& report)
 std::string ReportCsv(const PlannerReport& report)
 {
     std::string csv;
-    appendCsvRecord(csv, report.columns);
+    appendCsvRecord(csv, cells(report.columns));
     for (const ReportRow& row : report.rows)
-        appendCsvRecord(csv, row);
-    appendCsvRecord(csv, report.totals);
+        appendCsvRecord(csv, cells(row));
+    appendCsvRecord(csv, cells(report.totals));
     for (const ReportTotalLine& line : report.totalLines)
-        appendCsvRecord(csv, {line.label, line.value, {}, {}, {}});
+        appendCsvRecord(csv, {WithoutTrailingBlanks(line.label), line.value, {}, {}, {}});
     return csv;
-}
-
-std::string ReportOdt(const PlannerReport& report)
-{
-    StoredZip zip;
-    // The type first and stored as it is, so that a program can tell the file's kind from its
-    // first bytes.
-    zip.add("mimetype", "application/vnd.oasis.opendocument.text");
-    zip.add("META-INF/manifest.xml",
-            "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
-            "<manifest:manifest xmlns:manifest=\"urn:oasis:names:tc:opendocument:xmlns:manifest:1.0\""
-            " manifest:version=\"1.2\">\n"
-            " <manifest:file-entry manifest:full-path=\"/\" manifest:version=\"1.2\""
-            " manifest:media-type=\"application/vnd.oasis.opendocument.text\"/>\n"
-            " <manifest:file-entry manifest:full-path=\"content.xml\" manifest:media-type=\"text/xml\"/>\n"
-            " <manifest:file-entry manifest:full-path=\"styles.xml\" manifest:media-type=\"text/xml\"/>\n"
-            " <manifest:file-entry manifest:full-path=\"meta.xml\" manifest:media-type=\"text/xml\"/>\n"
-            "</manifest:manifest>\n");
-    zip.add("content.xml", odtContent(report));
-    zip.add("styles.xml", std::string("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<office:document-styles") +
-                              kOdfNamespaces + "><office:styles/></office:document-styles>\n");
-    zip.add("meta.xml", std::string("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<office:document-meta") +
-                            kOdfNamespaces +
-                            "><office:meta><meta:generator>Movesta</meta:generator></office:meta>"
-                            "</office:document-meta>\n");
-    return zip.finish();
 }
 
 std::string WriteReport(const PlannerReport& report, ReportFormat format)
 {
     switch (format) {
-    case ReportFormat::OpenDocument:
-        return ReportOdt(report);
     case ReportFormat::Csv:
         return ReportCsv(report);
     case ReportFormat::Html:

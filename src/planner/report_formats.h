@@ -4,36 +4,15 @@
 
 #pragma once
 
-// The planner report, described once (heading, columns, rows, totals row, total lines) and
-// written from that one description in each of its forms: the clipboard's plain text, HTML,
-// CSV and an OpenDocument text. A line added to the total lines shows in every form.
+// The planner report written in its text forms: the clipboard's plain text, HTML and CSV. The
+// paged forms (print, PDF, OpenDocument) are laid out by the desktop services from the same
+// description.
 
-#include <array>
 #include <string>
-#include <string_view>
-#include <vector>
+
+#include "platform/report.h"
 
 namespace movesta {
-
-// One row of the table: activity, hours, minutes, kJ, kcal, as the window's lists hold them.
-using ReportRow = std::array<std::string_view, 5>;
-
-// A line after the table, written "label = value" ("Total duration of physical activities =
-// 2h:30min"); the table forms put label and value in cells of their own.
-struct ReportTotalLine {
-    std::string label;
-    std::string value;
-};
-
-// Rows and totals are views of the window's own texts: a report is written at once, while the
-// lists and totals it was composed from stand unchanged.
-struct PlannerReport {
-    std::string_view heading;
-    std::array<std::string_view, 5> columns; // headings of the table forms
-    std::vector<ReportRow> rows;
-    ReportRow totals; // the table forms' totals row: its caption and the four totals
-    std::vector<ReportTotalLine> totalLines;
-};
 
 // The plain text: heading, rule, "- name  - (hh:mmmin, kcal kcal)" per row, rule, the total
 // lines; CR LF between lines and none after the last. Every text as it stands.
@@ -43,12 +22,12 @@ std::string ReportText(const PlannerReport& report);
 std::string ReportHtml(const PlannerReport& report);
 // RFC 4180: the column headings, one record per row, the totals row, then each total line as a
 // label and a value; CR LF after every record, fields quoted where they hold a comma, a double
-// quote or a line break.
+// quote or a line break. A text cell that a spreadsheet would take for a formula (it begins
+// with = + - @, a tab or a CR) is written quoted after a ' so that it shows as the text it is;
+// the numbers the report writes stay numbers.
 std::string ReportCsv(const PlannerReport& report);
-// An OpenDocument text (.odt): the heading, the table and the total lines as paragraphs.
-std::string ReportOdt(const PlannerReport& report);
 
-enum class ReportFormat { OpenDocument, Csv, Html, Text };
+enum class ReportFormat { Csv, Html, Text };
 std::string WriteReport(const PlannerReport& report, ReportFormat format);
 
 } // namespace movesta

@@ -2,12 +2,13 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// The report saved to a file: OpenDocument text, CSV, HTML or the clipboard's plain text, by
-// the type chosen in the save dialog or the extension typed.
+// The report saved to a file: OpenDocument text, CSV, HTML, the clipboard's plain text or PDF,
+// by the extension typed or else the type chosen in the save dialog; and the report printed.
 
 #include <algorithm>
 #include <array>
 #include <exception>
+#include <optional>
 #include <string>
 
 #include "planner/form7.h"
@@ -18,17 +19,23 @@ namespace movesta {
 
 namespace {
 
+using DocumentFormat = DesktopServices::DocumentFormat;
+
+// A type of file: written by the planner itself (`text`), or laid out on pages by the desktop
+// services (`document`).
 struct SavedType {
     const char* description;
     const char* extension;
-    ReportFormat format;
+    std::optional<ReportFormat> text;
+    DocumentFormat document = DocumentFormat::OpenDocument;
 };
 // In the order of the dialog's list, the first one chosen at its opening.
-constexpr std::array<SavedType, 4> kSavedTypes{{
-    {"OpenDocument text", "odt", ReportFormat::OpenDocument},
+const std::array<SavedType, 5> kSavedTypes{{
+    {"OpenDocument text", "odt", std::nullopt, DocumentFormat::OpenDocument},
     {"CSV, for spreadsheets", "csv", ReportFormat::Csv},
     {"Web page", "html", ReportFormat::Html},
     {"Plain text", "txt", ReportFormat::Text},
+    {"PDF document", "pdf", std::nullopt, DocumentFormat::Pdf},
 }};
 
 std::string lowerCase(std::string text)
@@ -67,27 +74,47 @@ void Form7::SaveReport()
     if (chosen.path.empty())
         return; // cancelled: nothing is written
 
-    // A known extension decides the type; a name without any gets the chosen type's.
+    // A known extension decides the type, so that a file's contents always match its name; any
+    // other name gets the chosen type's extension added.
     const std::string extension = extensionOf(chosen.path);
     const SavedType* type = &kSavedTypes[static_cast<std::size_t>(
         std::clamp(chosen.type, 0, static_cast<int>(kSavedTypes.size()) - 1))];
     const auto known = std::find_if(kSavedTypes.begin(), kSavedTypes.end(), [&](const SavedType& t) {
-        return extension == t.extension || (extension == "htm" && t.format == ReportFormat::Html);
+        return extension == t.extension || (extension == "htm" && t.text == ReportFormat::Html);
     });
-    if (known != kSavedTypes.end())
+    if (known != kSavedTypes.end()) {
         type = &*known;
-    else if (extension.empty())
+    } else {
         chosen.path += std::string(".") + type->extension;
+        // The dialog asked about replacing the name typed, not this one.
+        if (desktop().fileExists(chosen.path) &&
+            desktop().messageBox(chosen.path + " already exists.\r\nDo you want to replace it?",
+                                 MessageButtons::YesNo, MessageIcon::None, "Save Report") != kAnswerYes)
+            return;
+    }
 
     std::string failure;
     try {
-        failure = desktop().writeFile(chosen.path, WriteReport(ComposeReport(), type->format));
+        failure = type->text ? desktop().writeFile(chosen.path, WriteReport(ComposeReport(), *type->text))
+                             : desktop().writeDocument(chosen.path, ComposeReport(), type->document);
     } catch (const std::exception& error) {
         failure = error.what(); // a report too large for its form
     }
     if (!failure.empty())
         desktop().messageBox("The report could not be saved to\r\n" + chosen.path + "\r\n" + failure,
                              MessageButtons::Ok, MessageIcon::Critical, "Save Report");
+}
+
+void Form7::isp_Click()
+{
+    PrintReport();
+}
+
+void Form7::PrintReport()
+{
+    const std::string failure = desktop().printReport(ComposeReport());
+    if (!failure.empty())
+        desktop().messageBox(failure, MessageButtons::Ok, MessageIcon::Critical, "Print");
 }
 
 } // namespace movesta

@@ -54,14 +54,13 @@ TotalsRow TotalsWithRow(const TotalsRow& shown, double kilojoules, double kiloca
     return totals;
 }
 
-TotalsRow TotalsWithoutRow(const TotalsRow& shown, const TotalsRow& row)
+TotalsRow TotalsWithoutRow(const TotalsRow& shown, const ListRow& row)
 {
-    TotalsRow totals;
-    totals.kilojoules = decimalDifference(shown.kilojoules, row.kilojoules);
-    totals.kilocalories = decimalDifference(shown.kilocalories, row.kilocalories);
-    totals.hours = decimalDifference(shown.hours, row.hours);
-    totals.minutes = decimalDifference(shown.minutes, row.minutes);
-    return totals;
+    // Computed in the order of the fields, which decides the message of a failure.
+    return {.kilojoules = decimalDifference(shown.kilojoules, row.kilojoules),
+            .kilocalories = decimalDifference(shown.kilocalories, row.kilocalories),
+            .hours = decimalDifference(shown.hours, row.hours),
+            .minutes = decimalDifference(shown.minutes, row.minutes)};
 }
 
 MinutesCarry CarryMinutes(double minutes)

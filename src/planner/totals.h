@@ -20,6 +20,14 @@ struct TotalsRow {
     std::string minutes;
 };
 
+// The four number texts of one row of the list: List2, List5, List3, List4.
+struct ListRow {
+    std::string hours;
+    std::string minutes;
+    std::string kilojoules;
+    std::string kilocalories;
+};
+
 // Every value of the table and the totals is written with at most 15 significant digits: one of
 // 10^15 or more could not be read back as it was, and deleting its row would leave wrong totals
 // for good. Throws NumberError when the value written as `text` lies at or beyond that.
@@ -36,7 +44,7 @@ TotalsRow TotalsWithRow(const TotalsRow& shown, double kilojoules, double kiloca
 // The totals without a row, given the row's four texts. Each difference is the exact decimal one
 // (1000,5 - 1000,4 is 0,1), written in its shortest form. Throws NumberError, reading each total
 // before the row's value and the columns in the order of the fields.
-TotalsRow TotalsWithoutRow(const TotalsRow& shown, const TotalsRow& row);
+TotalsRow TotalsWithoutRow(const TotalsRow& shown, const ListRow& row);
 
 // A minutes total brought into 0 to 59: the minutes left, and the whole hours moved, positive
 // when carried into the hours total, negative when borrowed from it.

@@ -11,6 +11,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/report.h"
+
 namespace movesta {
 
 inline constexpr const char* kApplicationTitle = "Movesta";
@@ -74,6 +76,18 @@ public:
     // Writes the whole file, replacing one that is there, or leaves what was there untouched.
     // Returns the reason of a failure, empty when the file was written.
     virtual std::string writeFile(const std::string& path, const std::string& contents) = 0;
+    virtual bool fileExists(const std::string& path) const = 0;
+
+    // --- The report as a paged document: printed, or saved as PDF or OpenDocument text ---
+
+    // The report laid out on pages (the heading, the table with its column headings on every
+    // page, the lines after it) and written as writeFile writes. Returns the reason of a failure.
+    enum class DocumentFormat { Pdf, OpenDocument };
+    virtual std::string writeDocument(const std::string& path, const PlannerReport& report,
+                                      DocumentFormat format) = 0;
+    // The system's print dialog, then the report printed on the printer chosen there. Returns the
+    // reason of a failure, naming the printer or file; empty when printed or cancelled.
+    virtual std::string printReport(const PlannerReport& report) = 0;
 };
 
 } // namespace movesta

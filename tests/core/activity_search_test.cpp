@@ -12,7 +12,6 @@
 
 #include "core/activity_search.h"
 #include "core/catalogue.h"
-#include "core/stored_zip.h"
 
 namespace movesta {
 namespace {
@@ -104,12 +103,6 @@ TEST(ActivitySearch, FoldsCaseAndAccentsOnly)
     };
     for (const auto& [text, folded] : cases)
         EXPECT_EQ(FoldForSearch(text), folded) << text;
-}
-
-TEST(StoredZip, Crc32IsTheZipFormats)
-{
-    EXPECT_EQ(Crc32("123456789"), 0xCBF43926u);
-    EXPECT_EQ(Crc32(""), 0u);
 }
 
 } // namespace

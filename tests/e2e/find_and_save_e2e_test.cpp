@@ -17,16 +17,22 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QTimer>
 
 #include <csignal>
+#include <regex>
 #include <sys/resource.h>
 
 #include "core/catalogue.h"
+#include "core/text.h"
 #include "e2e_support.h"
 #include "planner/form7.h"
 #include "platform/qt/qt_desktop_services.h"
+#include "platform/qt/report_document.h"
 #include "time_to_burn/form4.h"
 
 namespace movesta {
@@ -176,7 +182,15 @@ TEST(TimeToBurnE2E, LettersTypedInTheActivityListMoveToTheNextNameThatBeginsWith
 // The Qt services with real files; the save dialog and message boxes answered here.
 struct RealFilesDesktop : QtDesktopServices {
     ChosenFile answer;
+    QString printedFile; // the print dialog's choice: printing to this PDF file
     std::vector<std::string> prompts;
+    std::string printReport(const PlannerReport& report) override
+    {
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(printedFile);
+        return PrintReport(printer, report);
+    }
     int messageBox(const std::string& prompt, MessageButtons, MessageIcon, const std::string&) override
     {
         prompts.push_back(prompt);
@@ -263,6 +277,163 @@ TEST(QtDesktopServicesFiles, SaveReportWritesWholeFilesOrLeavesTheOldOneAndNames
         EXPECT_EQ(prompt.rfind("The report could not be saved to\r\n" + path.toStdString(), 0), 0u) << prompt;
         EXPECT_GT(prompt.size(), prompt.rfind("\r\n") + 2) << "a reason follows: " << prompt;
     }
+}
+
+// What Debian's own tools read of a file: pdftotext's text of a PDF (pages end in a form feed),
+// unzip's of a part of an OpenDocument file.
+std::string readWith(const QString& program, const QStringList& arguments)
+{
+    QProcess process;
+    process.start(program, arguments);
+    EXPECT_TRUE(process.waitForFinished(120000)) << program.toStdString();
+    EXPECT_EQ(process.exitCode(), 0) << program.toStdString() << ": "
+                                     << process.readAllStandardError().toStdString();
+    return process.readAllStandardOutput().toStdString();
+}
+
+// Blanks and line breaks as single blanks (a long name wraps in its cell), and the ligatures
+// that a PDF's text gives for "ff", "fi" and "fl" as their letters.
+std::string joined(std::string text)
+{
+    for (const auto& [ligature, letters] : {std::pair{"\uFB00", "ff"},
+                                            {"\uFB01", "fi"},
+                                            {"\uFB02", "fl"},
+                                            {"\uFB03", "ffi"},
+                                            {"\uFB04", "ffl"}})
+        for (std::size_t at; (at = text.find(ligature)) != std::string::npos;)
+            text.replace(at, std::string_view(ligature).size(), letters);
+    std::string out;
+    for (const char c : text)
+        if (c != ' ' && c != '\n' && c != '\r')
+            out += c;
+        else if (!out.empty() && out.back() != ' ')
+            out += ' ';
+    return out;
+}
+
+std::string squeezed(std::string text)
+{
+    std::erase(text, ' ');
+    return text;
+}
+
+std::size_t occurrences(const std::string& text, const std::string& part)
+{
+    std::size_t count = 0;
+    for (std::size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1))
+        ++count;
+    return count;
+}
+
+// A saved PDF, a printed one and an OpenDocument text of 3 rows and of 300 (over several pages,
+// the column headings on each) hold every row and total; a document that cannot be written names
+// its file. MOVESTA_KEEP_DOCUMENTS=DIR keeps the files there (the README's pictures).
+TEST(QtDesktopServicesFiles, PdfPrintAndOpenDocumentHoldEveryRowAndTotal)
+{
+    QTemporaryDir temporary;
+    const QString kept = qEnvironmentVariable("MOVESTA_KEEP_DOCUMENTS");
+    const QDir dir(kept.isEmpty() ? temporary.path() : kept);
+    for (const int rows : {3, 300}) {
+        SCOPED_TRACE(rows);
+        RealFilesDesktop desktop;
+        WindowManager windows;
+        RegisterWindows(windows, desktop);
+        auto& main = *windows.show<Form1>();
+        main.Text1.setText("70");
+        main.Image1.click();
+        auto& planner = *windows.find<Form7>();
+        for (int row = 0; row < rows; ++row) {
+            planner.Combo1.choose(row * 37 % static_cast<int>(kCatalogue.size()));
+            planner.Combo4.setText(std::to_string(row % 3));
+            planner.Image5.click();
+        }
+        const QString name = QStringLiteral("report_%1_rows").arg(rows);
+        for (const char* extension : {".pdf", ".odt"}) {
+            desktop.answer = {dir.filePath(name + QLatin1String(extension)).toStdString(), 0};
+            planner.spr.click();
+        }
+        desktop.printedFile = dir.filePath(name + QStringLiteral("_printed.pdf"));
+        planner.isp.click();
+        ASSERT_TRUE(desktop.prompts.empty()) << desktop.prompts.front();
+
+        const std::string content = readWith(
+            QStringLiteral("unzip"), {QStringLiteral("-p"), dir.filePath(name + QStringLiteral(".odt")),
+                                      QStringLiteral("content.xml")});
+        const std::vector<std::string> lines{
+            "Total duration of physical activities = " + planner.Label24.caption() +
+                "h:" + planner.Label16.caption() + "min",
+            "Total energy expenditure of selected physical activities = " + planner.Label21.caption() +
+                " kcal"};
+        for (int row = 0; row < rows; ++row)
+            EXPECT_NE(content.find(Markup(WithoutTrailingBlanks(planner.List1.item(row)))),
+                      std::string::npos);
+        for (const std::string& line : lines)
+            EXPECT_NE(content.find(Markup(line)), std::string::npos) << line;
+        for (const QString& pdf : {dir.filePath(name + QStringLiteral(".pdf")), desktop.printedFile}) {
+            SCOPED_TRACE(pdf.toStdString());
+            const std::string text =
+                readWith(QStringLiteral("pdftotext"), {QStringLiteral("-raw"), pdf, QStringLiteral("-")});
+            const std::size_t pages = occurrences(text, "\f");
+            EXPECT_EQ(pages > 1, rows == 300) << pages;
+            EXPECT_EQ(occurrences(text, "Physical activity\nh\nmin\nkJ\nkcal\n") +
+                          occurrences(text, "Physical activity h min kJ kcal\n"),
+                      pages);
+            // Without the page numbers, the headings repeated and the blanks (a name wraps at a blank or
+            // a slash): a row that a page break cut reads as its name's first lines, its numbers, the rest.
+            const std::string all = squeezed(std::regex_replace(
+                joined(text), std::regex(" [0-9]+ \f(Physical activity h min kJ kcal)?"), ""));
+            for (int row = 0; row < rows; ++row) {
+                const std::string activity =
+                    squeezed(std::string(WithoutTrailingBlanks(planner.List1.item(row))));
+                const std::string numbers = planner.List2.item(row) + planner.List5.item(row) +
+                                            planner.List3.item(row) + planner.List4.item(row);
+                bool found = all.find(activity + numbers) != std::string::npos;
+                for (std::size_t cut = 1; !found && cut < activity.size(); ++cut)
+                    found = all.find(activity.substr(0, cut) + numbers + activity.substr(cut)) !=
+                            std::string::npos;
+                EXPECT_TRUE(found) << activity;
+            }
+            EXPECT_NE(all.find("Total" + planner.Label24.caption() + planner.Label16.caption() +
+                               planner.Label18.caption() + planner.Label21.caption()),
+                      std::string::npos);
+            for (const std::string& line : lines)
+                EXPECT_NE(all.find(squeezed(line)), std::string::npos) << line;
+        }
+        if (rows == 3) {
+            // Written where no folder can be, neither document is written, and each failure says where.
+            const QString nowhere = dir.filePath(QStringLiteral("report_3_rows.pdf/report"));
+            desktop.answer = {(nowhere + QStringLiteral(".odt")).toStdString(), 0};
+            planner.spr.click();
+            desktop.printedFile = nowhere + QStringLiteral(".pdf");
+            planner.isp.click();
+            ASSERT_EQ(desktop.prompts.size(), 2u);
+            EXPECT_EQ(desktop.prompts[0].rfind(
+                          "The report could not be saved to\r\n" + nowhere.toStdString() + ".odt\r\n", 0),
+                      0u)
+                << desktop.prompts[0];
+            EXPECT_EQ(desktop.prompts[1],
+                      "The report could not be printed on the file " + nowhere.toStdString() + ".pdf.");
+        }
+    }
+}
+
+// The one real print dialog: cancelled, nothing printed and nothing to report.
+TEST(QtDesktopServicesFiles, ThePrintDialogOpensAndCancelsQuietly)
+{
+    QtDesktopServices desktop;
+    bool seen = false;
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        if (auto* dialog = qobject_cast<QPrintDialog*>(QApplication::activeModalWidget())) {
+            poll.stop();
+            seen = true;
+            dialog->reject();
+        }
+    });
+    poll.start(20);
+    PlannerReport report{.heading = "Physical activities"};
+    EXPECT_EQ(desktop.printReport(report), "");
+    EXPECT_TRUE(seen);
 }
 
 // The one real save dialog: a name typed without an extension gets the chosen type's.

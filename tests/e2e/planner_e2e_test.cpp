@@ -338,8 +338,9 @@ TEST_F(PlannerE2E, ColumnsLineUpAndEveryCaptionFitsItsBox)
         if (!action->isSeparator())
             items.push_back((action->text() + " " + action->shortcut().toString()).toStdString());
     EXPECT_EQ(items, (std::vector<std::string>{"Delete Selected Del", "Delete All Shift+Del",
-                                               "Save Report... Ctrl+S", "Copy to Clipboard Ctrl+C",
-                                               "Target Energy... Ctrl+T", "Exit Ctrl+I"}));
+                                               "Save Report... Ctrl+S", "Print... Ctrl+P",
+                                               "Copy to Clipboard Ctrl+C", "Target Energy... Ctrl+T",
+                                               "Exit Ctrl+I"}));
 }
 
 TEST_F(PlannerE2E, LongNamesAndLargeTotalsShrinkToFitTheirBoxes)
@@ -655,6 +656,11 @@ TEST_F(PlannerE2E, CtrlCInABoxCopiesTheReportAndNotTheBoxText)
     click(widget<QWidget>(planner->Image7));
     EXPECT_EQ(app.desktop.clipboardLog.size(), 8u);
     EXPECT_EQ(app.desktop.clipboardLog.back(), "set:" + expected);
+
+    // Ctrl+P in the box prints the same report.
+    activity->setFocus();
+    press(Qt::Key_P, Qt::ControlModifier);
+    EXPECT_EQ(app.desktop.printed, std::vector<std::string>{expected});
 }
 
 } // namespace

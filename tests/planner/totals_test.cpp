@@ -34,7 +34,9 @@ TEST(TotalsArithmetic, AddingSumsRunningTotalsAndDeletingSubtractsExactly)
     EXPECT_EQ(added.hours, "2");
     EXPECT_EQ(added.minutes, "75"); // carried later, by the minutes label's own handler
 
-    const TotalsRow left = TotalsWithoutRow({"1000,5", "10,5", "1", "10"}, {"1000,4", "2,5", "0", "30"});
+    const TotalsRow left =
+        TotalsWithoutRow({"1000,5", "10,5", "1", "10"},
+                         {.hours = "0", .minutes = "30", .kilojoules = "1000,4", .kilocalories = "2,5"});
     EXPECT_EQ(left.kilojoules, "0,1");
     EXPECT_EQ(left.kilocalories, "8");
     EXPECT_EQ(left.hours, "1");

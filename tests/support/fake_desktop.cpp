@@ -7,6 +7,8 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "planner/report_formats.h"
+
 namespace movesta::testing {
 
 namespace {
@@ -81,6 +83,24 @@ void FakeDesktop::setClipboardContent(const std::string& text, const std::string
     clipboard = std::string(text);
     clipboardLog.push_back("set:" + text);
     clipboardHtml = std::string(html);
+}
+
+std::string FakeDesktop::writeDocument(const std::string& path, const PlannerReport& report,
+                                       DocumentFormat format)
+{
+    if (!writeFailure.empty())
+        return writeFailure;
+    documents[path] = {format, ReportText(report)};
+    files[path] = "(document)";
+    return {};
+}
+
+std::string FakeDesktop::printReport(const PlannerReport& report)
+{
+    if (!writeFailure.empty())
+        return writeFailure;
+    printed.push_back(ReportText(report));
+    return {};
 }
 
 DesktopServices::ChosenFile FakeDesktop::chooseFileToSave(const std::string& title,

@@ -90,8 +90,20 @@ public:
     // Files are kept here, never on disk. While writeFailure is set, every write fails with it as
     // its reason and nothing is kept.
     std::string writeFile(const std::string& path, const std::string& contents) override;
+    bool fileExists(const std::string& path) const override { return files.count(path) > 0; }
     std::map<std::string, std::string> files;
     std::string writeFailure;
+    // Paged documents are kept as the report's plain text with the format they were asked in,
+    // and listed in `files`; prints as the plain text alone. writeFailure fails them too.
+    struct Document {
+        DocumentFormat format;
+        std::string text;
+    };
+    std::string writeDocument(const std::string& path, const PlannerReport& report,
+                              DocumentFormat format) override;
+    std::string printReport(const PlannerReport& report) override;
+    std::map<std::string, Document> documents;
+    std::vector<std::string> printed;
 
 private:
     std::deque<int> m_answers;

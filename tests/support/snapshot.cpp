@@ -98,9 +98,14 @@ std::string Snapshot(const Window& window)
 
 std::string CommittedSnapshot(const std::string& name, const Window& window)
 {
-    const std::string path = std::string(MOVESTA_SNAPSHOT_DIR) + "/" + name + ".txt";
+    return CommittedFile(name + ".txt", Snapshot(window));
+}
+
+std::string CommittedFile(const std::string& name, const std::string& actual)
+{
+    const std::string path = std::string(MOVESTA_SNAPSHOT_DIR) + "/" + name;
     if (const char* update = std::getenv("MOVESTA_UPDATE_SNAPSHOTS"); update && std::string(update) == "1")
-        std::ofstream(path, std::ios::binary) << Snapshot(window);
+        std::ofstream(path, std::ios::binary) << actual;
     std::ifstream in(path, std::ios::binary);
     if (!in)
         return "no snapshot " + path + "; MOVESTA_UPDATE_SNAPSHOTS=1 writes it\n";

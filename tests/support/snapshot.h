@@ -20,5 +20,8 @@ namespace movesta::testing {
 
 std::string Snapshot(const Window& window);
 std::string CommittedSnapshot(const std::string& name, const Window& window);
+// Any expected output kept the same way, by its file name in tests/snapshots:
+//     EXPECT_EQ(report, CommittedFile("report.csv", report));
+std::string CommittedFile(const std::string& name, const std::string& actual);
 
 } // namespace movesta::testing

@@ -13,11 +13,14 @@
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QMimeData>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QSaveFile>
 #include <QStandardPaths>
 #include <QUrl>
 
 #include "platform/qt/number_dialog.h"
+#include "platform/qt/report_document.h"
 
 namespace movesta {
 
@@ -130,7 +133,9 @@ DesktopServices::ChosenFile QtDesktopServices::chooseFileToSave(const std::strin
             static_cast<int>(std::max<qsizetype>(0, filters.indexOf(dialog.selectedNameFilter())))};
 }
 
-std::string QtDesktopServices::writeFile(const std::string& path, const std::string& contents)
+namespace {
+
+std::string writeWholeFile(const std::string& path, const char* data, qint64 size)
 {
     // Written beside the file and renamed over it once complete: a failure on the way leaves the
     // file that was there as it was. Unbuffered, and every byte accounted for: QSaveFile's commit
@@ -139,9 +144,8 @@ std::string QtDesktopServices::writeFile(const std::string& path, const std::str
     QSaveFile file(QString::fromStdString(path));
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return file.errorString().toStdString();
-    const auto size = static_cast<qint64>(contents.size());
     for (qint64 written = 0; written < size;) {
-        const qint64 now = file.write(contents.data() + written, size - written);
+        const qint64 now = file.write(data + written, size - written);
         if (now <= 0) {
             const std::string reason = file.errorString().toStdString();
             file.cancelWriting();
@@ -152,6 +156,39 @@ std::string QtDesktopServices::writeFile(const std::string& path, const std::str
     if (!file.commit())
         return file.errorString().toStdString();
     return {};
+}
+
+} // namespace
+
+std::string QtDesktopServices::writeFile(const std::string& path, const std::string& contents)
+{
+    return writeWholeFile(path, contents.data(), static_cast<qint64>(contents.size()));
+}
+
+bool QtDesktopServices::fileExists(const std::string& path) const
+{
+    return QFileInfo::exists(QString::fromStdString(path));
+}
+
+std::string QtDesktopServices::writeDocument(const std::string& path, const PlannerReport& report,
+                                             DocumentFormat format)
+{
+    const QByteArray bytes = format == DocumentFormat::Pdf ? ReportPdf(report) : ReportOdt(report);
+    if (bytes.isEmpty())
+        return "The document could not be laid out.";
+    return writeWholeFile(path, bytes.constData(), bytes.size());
+}
+
+std::string QtDesktopServices::printReport(const PlannerReport& report)
+{
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setDocName(
+        QString::fromUtf8(report.heading.data(), static_cast<qsizetype>(report.heading.size())));
+    QPrintDialog dialog(&printer, QApplication::activeWindow());
+    dialog.setWindowTitle(QStringLiteral("Print"));
+    if (dialog.exec() != QDialog::Accepted)
+        return {};
+    return PrintReport(printer, report);
 }
 
 } // namespace movesta

@@ -26,6 +26,10 @@ public:
     ChosenFile chooseFileToSave(const std::string& title, const std::string& suggestedName,
                                 const std::vector<FileType>& types) override;
     std::string writeFile(const std::string& path, const std::string& contents) override;
+    bool fileExists(const std::string& path) const override;
+    std::string writeDocument(const std::string& path, const PlannerReport& report,
+                              DocumentFormat format) override;
+    std::string printReport(const PlannerReport& report) override;
 
 private:
     std::string m_productPage;

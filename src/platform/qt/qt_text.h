@@ -9,10 +9,16 @@
 #include <QString>
 
 #include <string>
+#include <string_view>
 
 namespace movesta {
 
 inline QString toQ(const std::string& text)
+{
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+inline QString toQ(std::string_view text)
 {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
