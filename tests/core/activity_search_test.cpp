@@ -2,7 +2,7 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// Finding activities by any words of their names, and the zip format's checksum.
+// Finding activities by any words of their names.
 
 #include <gtest/gtest.h>
 
