@@ -25,6 +25,7 @@
 #include "platform/qt/form_view.h"
 #include "platform/qt/qt_window_manager.h"
 #include "support/fake_desktop.h"
+#include "support/temporary_diary.h"
 
 namespace movesta::bench {
 
@@ -74,11 +75,12 @@ struct BenchProgram {
         desktop.answerAll([](const testing::MessageCall& call) {
             return call.buttons == MessageButtons::YesNo ? kAnswerYes : kAnswerOk;
         });
-        RegisterWindows(windows, desktop);
+        RegisterWindows(windows, desktop, diary.store);
         RegisterViews(windows);
         ShowPainted<Form1>(windows);
     }
     testing::FakeDesktop desktop;
+    testing::TemporaryDiary diary;
     QtWindowManager windows;
 };
 

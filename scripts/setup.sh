@@ -13,7 +13,7 @@
 set -euo pipefail
 
 purpose="${1:-run}"
-packages=(ca-certificates g++ cmake ninja-build qt6-base-dev qt6-qpa-plugins
+packages=(ca-certificates g++ cmake ninja-build qt6-base-dev qt6-qpa-plugins libsqlite3-dev
           fonts-dejavu-core)
 case "$purpose" in
     run) ;;

@@ -9,6 +9,7 @@
 #include <QTimer>
 
 #include "app/register_windows.h"
+#include "diary/sqlite_diary_store.h"
 #include "main_window/form1.h"
 #include "platform/qt/form_view.h"
 #include "platform/qt/qt_desktop_services.h"
@@ -54,8 +55,10 @@ int RunMovesta(int& argc, char** argv, const std::function<void()>& afterFirstPa
     QApplication::setQuitOnLastWindowClosed(false);
 
     QtDesktopServices desktop;
+    // Opened at its first use, not here: a person who never saves finds nothing written.
+    SqliteDiaryStore diary(DiaryPath());
     QtWindowManager windows;
-    RegisterWindows(windows, desktop);
+    RegisterWindows(windows, desktop, diary);
     RegisterViews(windows);
     Window* main = windows.show(kMainWindowId);
     std::unique_ptr<FirstPaintWatcher> watcher;

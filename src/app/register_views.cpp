@@ -4,6 +4,8 @@
 
 #include "app/register_windows.h"
 
+#include "diary/diary.h"
+#include "diary/diary_view.h"
 #include "main_window/form1.h"
 #include "main_window/form1_view.h"
 #include "planner/form7.h"
@@ -19,6 +21,7 @@ void RegisterViews(QtWindowManager& windows)
     windows.registerView<Form1, Form1View>();
     windows.registerView<Form7, Form7View>();
     windows.registerView<Form4, Form4View>();
+    windows.registerView<Diary, DiaryView>();
 }
 
 } // namespace movesta

@@ -7,6 +7,7 @@
 #include <memory>
 #include <string_view>
 
+#include "diary/diary.h"
 #include "main_window/form1.h"
 #include "planner/form7.h"
 #include "platform/window_manager.h"
@@ -17,11 +18,15 @@ namespace movesta {
 // The main window opens the calculators by these names.
 static_assert(std::string_view(Form7::kId) == kPlannerId && std::string_view(Form4::kId) == kTimeToBurnId);
 
-void RegisterWindows(WindowManager& windows, DesktopServices& desktop)
+void RegisterWindows(WindowManager& windows, DesktopServices& desktop, DiaryStore& diary)
 {
     const auto mainWindow = [&windows]() -> Form1& { return *windows.find<Form1>(); };
     windows.registerForm<Form1>([&windows, &desktop] { return std::make_unique<Form1>(desktop, windows); });
-    windows.registerForm<Form7>([=, &desktop] { return std::make_unique<Form7>(desktop, mainWindow()); });
+    windows.registerForm<Form7>([=, &windows, &desktop, &diary] {
+        return std::make_unique<Form7>(desktop, mainWindow(), windows, diary);
+    });
+    windows.registerForm<Diary>(
+        [&windows, &desktop, &diary] { return std::make_unique<Diary>(desktop, windows, diary); });
     windows.registerForm<Form4>([=, &desktop] { return std::make_unique<Form4>(desktop, mainWindow()); });
 }
 

@@ -34,9 +34,11 @@ void Form7::AddSelectedActivity()
     // appends a whole row and updates every total, or changes nothing.
     std::string kilojoules, kilocalories, hours, minutes;
     TotalsRow totals;
+    RowEnergy energy{};
     try {
         const double rowKilojoules = energyFor(Label2.caption());
         const double rowKilocalories = energyFor(Label3.caption());
+        energy = {rowKilojoules, rowKilocalories, Text1.text()};
         const double rowHours = ReadDecimalNumber(Combo4.text());
         const double rowMinutes = ReadDecimalNumber(Combo5.text());
         // No key types a minus sign, but a pasted one must not make a negative row.
@@ -58,15 +60,23 @@ void Form7::AddSelectedActivity()
         Text1.setFocus();
         return;
     }
+    appendRow(Combo1.text(), hours, minutes, kilojoules, kilocalories, std::move(energy), totals);
+}
+
+void Form7::appendRow(const std::string& activity, const std::string& hours, const std::string& minutes,
+                      const std::string& kilojoules, const std::string& kilocalories, RowEnergy energy,
+                      const TotalsRow& totals)
+{
     Label14.setCaption(kilojoules);
     Label27.setCaption(kilocalories);
-    List1.addItem(Combo1.text());
+    List1.addItem(activity);
     List2.addItem(hours);
     Label28.setCaption(hours);
     List5.addItem(minutes);
     Label29.setCaption(minutes);
     List3.addItem(kilojoules);
     List4.addItem(kilocalories);
+    m_rowEnergies.push_back(energy);
     Label18.setCaption(totals.kilojoules);
     Label21.setCaption(totals.kilocalories);
     Label24.setCaption(totals.hours);

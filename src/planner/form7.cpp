@@ -46,9 +46,11 @@ void setValueStyle(Label& label)
 
 } // namespace
 
-Form7::Form7(DesktopServices& desktop, const Form1& mainWindow)
+Form7::Form7(DesktopServices& desktop, const Form1& mainWindow, WindowManager& windows, DiaryStore& diary)
     : Window(desktop, "Energy Expenditure")
     , m_mainWindow(mainWindow)
+    , m_windows(windows)
+    , m_diary(diary)
 {
     // Activity choice; the two factor columns stay hidden at the same index as the names.
     Label4.setCaption("Physical activity:");
@@ -138,6 +140,8 @@ Form7::Form7(DesktopServices& desktop, const Form1& mainWindow)
     cilj.onClick = [this] { cilj_Click(); };
     spr.onClick = [this] { spr_Click(); };
     isp.onClick = [this] { isp_Click(); };
+    sdn.onClick = [this] { sdn_Click(); };
+    dnev.onClick = [this] { dnev_Click(); };
 }
 
 void Form7::runStep(const std::function<void()>& step)

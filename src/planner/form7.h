@@ -22,12 +22,15 @@
 
 namespace movesta {
 
+class DiaryStore;
+struct DiaryEntry;
 class Form1;
+class WindowManager;
 
 class Form7 : public Window {
 public:
     static constexpr const char* kId = "Form7"; // the window manager's name of it
-    Form7(DesktopServices& desktop, const Form1& mainWindow);
+    Form7(DesktopServices& desktop, const Form1& mainWindow, WindowManager& windows, DiaryStore& diary);
 
     // Activity choice: names shown, factor columns kept at the same index
     Label Label4{*this, "Label4"};    // "Physical activity:"
@@ -109,6 +112,8 @@ public:
     MenuItem kopi{*this, "kopi", "Copy to Clipboard", "Ctrl+C"};
     MenuItem izl{*this, "izl", "Exit", "Ctrl+I"};
     MenuItem cilj{*this, "cilj", "Target Energy...", "Ctrl+T"}; // asks for the target energy
+    MenuItem sdn{*this, "sdn", "Save to Diary...", "Ctrl+D"};   // the rows saved to a day
+    MenuItem dnev{*this, "dnev", "Diary...", "Ctrl+J"};         // opens the diary
 
     // Inputs and preview
     void Form_Load() override;
@@ -179,6 +184,13 @@ public:
     void isp_Click();
     void PrintReport();
 
+    // The diary: the rows saved to a day the person chooses, and the diary's window.
+    void sdn_Click();
+    void SaveToDiary();
+    void dnev_Click();
+    // The list becomes these rows, in order, with the totals the planner's additions give.
+    void ShowDiaryRows(const std::vector<DiaryEntry>& entries);
+
 private:
     // The report of the list and totals as they stand, in the one description that every form
     // of it is written from.
@@ -195,6 +207,21 @@ private:
     static int SelectRow(const ListBox& clicked, std::initializer_list<ListBox*> others);
 
     const Form1& m_mainWindow;
+    WindowManager& m_windows;
+    DiaryStore& m_diary;
+    // Beside the list, what each row was computed from: its energies before the table rounded
+    // them and the weight, so that a day saved to the diary and opened again adds up as the
+    // planner added it.
+    struct RowEnergy {
+        double kilojoules = 0;
+        double kilocalories = 0;
+        std::string weight;
+    };
+    std::vector<RowEnergy> m_rowEnergies;
+    // Appends one row as AddSelectedActivity does, from texts already written.
+    void appendRow(const std::string& activity, const std::string& hours, const std::string& minutes,
+                   const std::string& kilojoules, const std::string& kilocalories, RowEnergy energy,
+                   const TotalsRow& totals);
     std::optional<ActivitySearch> m_activitySearch; // built from Combo1's names at the first search
     std::vector<int> m_foundActivities;
 };

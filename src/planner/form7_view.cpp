@@ -79,6 +79,9 @@ Form7View::Form7View(Form7& model, QtWindowManager& manager)
     menu->addSeparator();
     bindMenuItem(model.cilj, menu);
     menu->addSeparator();
+    bindMenuItem(model.sdn, menu);
+    bindMenuItem(model.dnev, menu);
+    menu->addSeparator();
     bindMenuItem(model.izl, menu);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);

@@ -81,6 +81,8 @@ void Form7::DeleteSelectedRow()
     Label24.setCaption(totals.hours);
     Label16.setCaption(totals.minutes); // negative minutes borrow an hour from Label24
     const int row = List1.listIndex();
+    if (row >= 0 && row < static_cast<int>(m_rowEnergies.size()))
+        m_rowEnergies.erase(m_rowEnergies.begin() + row);
     List1.removeItem(row);
     List2.removeItem(row);
     List3.removeItem(row);
@@ -104,6 +106,7 @@ void Form7::DeleteAllRows()
                                             MessageButtons::YesNo, MessageIcon::None, "Delete all !");
     if (answer == kAnswerNo)
         return;
+    m_rowEnergies.clear();
     List1.clear();
     List2.clear();
     List3.clear();

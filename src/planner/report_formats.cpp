@@ -119,15 +119,12 @@ std::string ReportText(const PlannerReport& report)
     return text;
 }
 
-std::string ReportHtml(const PlannerReport& report)
+namespace {
+
+void appendHtmlSection(std::string& html, const PlannerReport& report)
 {
-    std::string html;
-    html.reserve(kReportFrame * 2 + report.rows.size() * 200);
-    const std::string heading = Markup(report.heading);
-    html += "<!DOCTYPE html>\n<html>\n<head>\n<meta charset=\"utf-8\">\n<title>";
-    html += heading;
-    html += "</title>\n</head>\n<body>\n<h1>";
-    html += heading;
+    html += "<h1>";
+    AppendMarkup(html, report.heading);
     html += "</h1>\n<table border=\"1\" cellspacing=\"0\" cellpadding=\"3\">\n<thead>\n";
     appendHtmlRow(html, report.columns, "th");
     html += "</thead>\n<tbody>\n";
@@ -141,8 +138,31 @@ std::string ReportHtml(const PlannerReport& report)
         AppendMarkup(html, totalLineText(line));
         html += "</p>\n";
     }
+}
+
+// One HTML document, titled by the first report's heading.
+std::string reportHtml(const std::vector<const PlannerReport*>& sections)
+{
+    std::string html;
+    std::size_t rows = 0;
+    for (const PlannerReport* report : sections)
+        rows += report->rows.size();
+    html.reserve(kReportFrame * 2 * sections.size() + rows * 200);
+    html += "<!DOCTYPE html>\n<html>\n<head>\n<meta charset=\"utf-8\">\n<title>";
+    if (!sections.empty())
+        AppendMarkup(html, sections.front()->heading);
+    html += "</title>\n</head>\n<body>\n";
+    for (const PlannerReport* report : sections)
+        appendHtmlSection(html, *report);
     html += "</body>\n</html>\n";
     return html;
+}
+
+} // namespace
+
+std::string ReportHtml(const PlannerReport& report)
+{
+    return reportHtml({&report});
 }
 
 std::string ReportCsv(const PlannerReport& report)
@@ -168,6 +188,30 @@ std::string WriteReport(const PlannerReport& report, ReportFormat format)
         break;
     }
     return ReportText(report);
+}
+
+std::string WriteReport(const std::vector<PlannerReport>& sections, ReportFormat format)
+{
+    if (sections.size() == 1)
+        return WriteReport(sections.front(), format);
+    std::string out;
+    if (format == ReportFormat::Html) {
+        std::vector<const PlannerReport*> all;
+        for (const PlannerReport& section : sections)
+            all.push_back(&section);
+        return reportHtml(all);
+    }
+    for (const PlannerReport& section : sections) {
+        if (format == ReportFormat::Csv) {
+            appendCsvRecord(out, {section.heading, {}, {}, {}, {}});
+            out += ReportCsv(section);
+        } else {
+            if (!out.empty())
+                out += std::string(kLineBreak) + kLineBreak;
+            out += ReportText(section);
+        }
+    }
+    return out;
 }
 
 } // namespace movesta

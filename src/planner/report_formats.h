@@ -9,6 +9,7 @@
 // description.
 
 #include <string>
+#include <vector>
 
 #include "platform/report.h"
 
@@ -29,5 +30,15 @@ std::string ReportCsv(const PlannerReport& report);
 
 enum class ReportFormat { Csv, Html, Text };
 std::string WriteReport(const PlannerReport& report, ReportFormat format);
+// Several reports in one file, one after the other (the diary's days): the texts with an empty
+// line between them; the CSV with each report's heading as a record before its table; one HTML
+// document. One report is written exactly as above.
+std::string WriteReport(const std::vector<PlannerReport>& sections, ReportFormat format);
+
+class DesktopServices;
+// Asks for a file in the save dialog and writes the reports there, in the type its extension
+// names (or the type chosen, whose extension it then gets); a failure names the file and why.
+void SaveReportSections(DesktopServices& desktop, const std::string& title, const std::string& suggestedName,
+                        const std::vector<PlannerReport>& sections);
 
 } // namespace movesta

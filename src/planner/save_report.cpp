@@ -59,18 +59,13 @@ std::string extensionOf(const std::string& path)
 
 } // namespace
 
-void Form7::spr_Click()
-{
-    SaveReport();
-}
-
-void Form7::SaveReport()
+void SaveReportSections(DesktopServices& desktop, const std::string& title, const std::string& suggestedName,
+                        const std::vector<PlannerReport>& sections)
 {
     std::vector<DesktopServices::FileType> types;
     for (const SavedType& type : kSavedTypes)
         types.push_back({type.description, type.extension});
-    DesktopServices::ChosenFile chosen =
-        desktop().chooseFileToSave("Save Report", "Physical activities", types);
+    DesktopServices::ChosenFile chosen = desktop.chooseFileToSave(title, suggestedName, types);
     if (chosen.path.empty())
         return; // cancelled: nothing is written
 
@@ -87,22 +82,32 @@ void Form7::SaveReport()
     } else {
         chosen.path += std::string(".") + type->extension;
         // The dialog asked about replacing the name typed, not this one.
-        if (desktop().fileExists(chosen.path) &&
-            desktop().messageBox(chosen.path + " already exists.\r\nDo you want to replace it?",
-                                 MessageButtons::YesNo, MessageIcon::None, "Save Report") != kAnswerYes)
+        if (desktop.fileExists(chosen.path) &&
+            desktop.messageBox(chosen.path + " already exists.\r\nDo you want to replace it?",
+                               MessageButtons::YesNo, MessageIcon::None, title) != kAnswerYes)
             return;
     }
 
     std::string failure;
     try {
-        failure = type->text ? desktop().writeFile(chosen.path, WriteReport(ComposeReport(), *type->text))
-                             : desktop().writeDocument(chosen.path, ComposeReport(), type->document);
+        failure = type->text ? desktop.writeFile(chosen.path, WriteReport(sections, *type->text))
+                             : desktop.writeDocument(chosen.path, sections, type->document);
     } catch (const std::exception& error) {
         failure = error.what(); // a report too large for its form
     }
     if (!failure.empty())
-        desktop().messageBox("The report could not be saved to\r\n" + chosen.path + "\r\n" + failure,
-                             MessageButtons::Ok, MessageIcon::Critical, "Save Report");
+        desktop.messageBox("The report could not be saved to\r\n" + chosen.path + "\r\n" + failure,
+                           MessageButtons::Ok, MessageIcon::Critical, title);
+}
+
+void Form7::spr_Click()
+{
+    SaveReport();
+}
+
+void Form7::SaveReport()
+{
+    SaveReportSections(desktop(), "Save Report", "Physical activities", {ComposeReport()});
 }
 
 void Form7::isp_Click()

@@ -63,6 +63,19 @@ TotalsRow TotalsWithoutRow(const TotalsRow& shown, const ListRow& row)
             .minutes = decimalDifference(shown.minutes, row.minutes)};
 }
 
+TotalsRow AddedToTotals(const TotalsRow& shown, double kilojoules, double kilocalories, double hours,
+                        double minutes)
+{
+    TotalsRow totals = TotalsWithRow(shown, kilojoules, kilocalories, hours, minutes);
+    const double total = ReadDecimalNumber(totals.minutes);
+    if (total >= 60 || total < 0) {
+        const MinutesCarry carry = CarryMinutes(total);
+        totals.minutes = NumberToText(carry.minutes);
+        totals.hours = NumberToText(ReadDecimalNumber(totals.hours) + carry.hours);
+    }
+    return totals;
+}
+
 MinutesCarry CarryMinutes(double minutes)
 {
     double rest = std::fmod(minutes, 60);

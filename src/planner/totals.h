@@ -46,6 +46,11 @@ TotalsRow TotalsWithRow(const TotalsRow& shown, double kilojoules, double kiloca
 // before the row's value and the columns in the order of the fields.
 TotalsRow TotalsWithoutRow(const TotalsRow& shown, const ListRow& row);
 
+// The totals after one more row as the planner's labels end up: TotalsWithRow, then the minutes
+// carried into the hours as the minutes label's handler carries them.
+TotalsRow AddedToTotals(const TotalsRow& shown, double kilojoules, double kilocalories, double hours,
+                        double minutes);
+
 // A minutes total brought into 0 to 59: the minutes left, and the whole hours moved, positive
 // when carried into the hours total, negative when borrowed from it.
 struct MinutesCarry {

@@ -237,6 +237,47 @@ void OptionButton::select()
         onClick();
 }
 
+CommandButton::CommandButton(Window& owner, std::string name, std::string caption)
+    : Control(owner, std::move(name))
+    , m_caption(std::move(caption))
+{}
+
+void Calendar::choose(std::string date)
+{
+    if (date == m_date)
+        return;
+    m_date = std::move(date);
+    notify(Aspect::Selection);
+    if (onClick)
+        onClick();
+    showMonth(m_date.substr(0, 7));
+}
+
+void Calendar::showMonth(std::string month)
+{
+    if (month == m_month)
+        return;
+    m_month = std::move(month);
+    notify(Aspect::Text);
+    if (onMonthChange)
+        onMonthChange();
+}
+
+void Calendar::setMarkedDays(std::vector<std::string> days)
+{
+    if (days == m_marked)
+        return;
+    m_marked = std::move(days);
+    notify(Aspect::Items);
+}
+
+void BarChart::setBars(std::vector<Bar> bars, std::string description)
+{
+    m_bars = std::move(bars);
+    m_description = std::move(description);
+    notify(Aspect::Items);
+}
+
 Decoration::Decoration(Window& owner, std::string name, std::string caption)
     : Control(owner, std::move(name))
     , m_caption(std::move(caption))

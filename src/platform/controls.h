@@ -222,6 +222,62 @@ private:
     std::vector<OptionButton*> m_group;
 };
 
+// A push button with a caption.
+class CommandButton : public Control {
+public:
+    CommandButton(Window& owner, std::string name, std::string caption);
+    const std::string& caption() const { return m_caption; }
+    void click() const
+    {
+        if (onClick && enabled() && visible())
+            onClick();
+    }
+    std::function<void()> onClick;
+
+private:
+    std::string m_caption;
+};
+
+// A month calendar: the day chosen (an ISO date, "2026-12-09") and the days that stand out.
+class Calendar : public Control {
+public:
+    using Control::Control;
+    const std::string& date() const { return m_date; }
+    // Chooses a day and raises onClick if it is another one.
+    void choose(std::string date);
+    // The month shown, "2026-12": the chosen day's, or another one the person turned to.
+    const std::string& month() const { return m_month; }
+    void showMonth(std::string month); // raises onMonthChange when it is another one
+    const std::vector<std::string>& markedDays() const { return m_marked; }
+    void setMarkedDays(std::vector<std::string> days);
+    std::function<void()> onClick;
+    std::function<void()> onMonthChange;
+
+private:
+    std::string m_date;
+    std::string m_month;
+    std::vector<std::string> m_marked;
+};
+
+// A bar chart of one value a day, with an optional mark per day (a target) and a text that says
+// what it shows, for those who cannot see it.
+class BarChart : public Control {
+public:
+    using Control::Control;
+    struct Bar {
+        std::string label; // "9"
+        double value = 0;
+        double mark = -1; // none below 0
+    };
+    const std::vector<Bar>& bars() const { return m_bars; }
+    const std::string& description() const { return m_description; }
+    void setBars(std::vector<Bar> bars, std::string description);
+
+private:
+    std::vector<Bar> m_bars;
+    std::string m_description;
+};
+
 // A static element with a caption (a frame, a line); it carries no behaviour.
 class Decoration : public Control {
 public:

@@ -80,14 +80,34 @@ public:
 
     // --- The report as a paged document: printed, or saved as PDF or OpenDocument text ---
 
-    // The report laid out on pages (the heading, the table with its column headings on every
-    // page, the lines after it) and written as writeFile writes. Returns the reason of a failure.
+    // Reports laid out on pages one after the other (each its heading, its table with the column
+    // headings on every page, the lines after it) and written as writeFile writes: the planner's
+    // one report, or a day after a day of the diary. Returns the reason of a failure.
     enum class DocumentFormat { Pdf, OpenDocument };
-    virtual std::string writeDocument(const std::string& path, const PlannerReport& report,
+    virtual std::string writeDocument(const std::string& path, const std::vector<PlannerReport>& sections,
                                       DocumentFormat format) = 0;
     // The system's print dialog, then the report printed on the printer chosen there. Returns the
     // reason of a failure, naming the printer or file; empty when printed or cancelled.
     virtual std::string printReport(const PlannerReport& report) = 0;
+
+    // --- The diary ---
+
+    // Today as the desktop's clock and time zone have it: an ISO date, "2026-12-09".
+    virtual std::string today() const = 0;
+    // A date asked for in a small modal dialog: a date box opening on `current` (an ISO date),
+    // OK and Cancel. The date chosen on OK, nothing on Cancel.
+    struct DateQuestion {
+        std::string title;
+        std::string prompt; // the box's caption, also its name for screen readers
+        std::string current;
+    };
+    virtual std::optional<std::string> askDate(const DateQuestion& question) = 0;
+    // Two dates, from and to, in one dialog; the first never after the second.
+    struct DateRange {
+        std::string first;
+        std::string last;
+    };
+    virtual std::optional<DateRange> askDateRange(const std::string& title, const DateRange& current) = 0;
 };
 
 } // namespace movesta

@@ -23,18 +23,20 @@
 #include "platform/qt/form_view.h"
 #include "platform/qt/qt_window_manager.h"
 #include "support/fake_desktop.h"
+#include "support/temporary_diary.h"
 
 namespace movesta::testing {
 
 // The whole program on real widgets, with the desktop faked.
 struct App {
     FakeDesktop desktop;
+    TemporaryDiary diary;
     std::unique_ptr<QtWindowManager> windows = std::make_unique<QtWindowManager>();
     Form1* form1 = nullptr;
 
     App()
     {
-        RegisterWindows(*windows, desktop);
+        RegisterWindows(*windows, desktop, diary.store);
         RegisterViews(*windows);
         form1 = windows->show<Form1>();
         activate(*form1);

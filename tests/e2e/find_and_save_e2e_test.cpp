@@ -235,8 +235,9 @@ TEST(QtDesktopServicesFiles, SaveReportWritesWholeFilesOrLeavesTheOldOneAndNames
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
     RealFilesDesktop desktop;
+    testing::TemporaryDiary diary;
     WindowManager windows;
-    RegisterWindows(windows, desktop);
+    RegisterWindows(windows, desktop, diary.store);
     auto& main = *windows.show<Form1>();
     main.Text1.setText("70");
     main.Image1.click();
@@ -336,8 +337,9 @@ TEST(QtDesktopServicesFiles, PdfPrintAndOpenDocumentHoldEveryRowAndTotal)
     for (const int rows : {3, 300}) {
         SCOPED_TRACE(rows);
         RealFilesDesktop desktop;
+        testing::TemporaryDiary diary;
         WindowManager windows;
-        RegisterWindows(windows, desktop);
+        RegisterWindows(windows, desktop, diary.store);
         auto& main = *windows.show<Form1>();
         main.Text1.setText("70");
         main.Image1.click();

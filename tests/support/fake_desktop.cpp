@@ -85,12 +85,15 @@ void FakeDesktop::setClipboardContent(const std::string& text, const std::string
     clipboardHtml = std::string(html);
 }
 
-std::string FakeDesktop::writeDocument(const std::string& path, const PlannerReport& report,
+std::string FakeDesktop::writeDocument(const std::string& path, const std::vector<PlannerReport>& sections,
                                        DocumentFormat format)
 {
     if (!writeFailure.empty())
         return writeFailure;
-    documents[path] = {format, ReportText(report)};
+    std::string text;
+    for (const PlannerReport& section : sections)
+        text += (text.empty() ? "" : "\r\n\r\n") + ReportText(section);
+    documents[path] = {format, text};
     files[path] = "(document)";
     return {};
 }
@@ -101,6 +104,32 @@ std::string FakeDesktop::printReport(const PlannerReport& report)
         return writeFailure;
     printed.push_back(ReportText(report));
     return {};
+}
+
+std::optional<std::string> FakeDesktop::askDate(const DateQuestion& question)
+{
+    dateQuestions.push_back(question);
+    if (m_dateAnswers.empty()) {
+        g_fail("unexpected date dialog: \"" + question.prompt + "\" (" + question.title + ")");
+        return std::nullopt;
+    }
+    std::optional<std::string> answer = std::move(m_dateAnswers.front());
+    m_dateAnswers.pop_front();
+    return answer;
+}
+
+std::optional<DesktopServices::DateRange> FakeDesktop::askDateRange(const std::string& title,
+                                                                    const DateRange& current)
+{
+    dateQuestions.push_back({title, "From:", current.first});
+    dateQuestions.push_back({title, "To:", current.last});
+    if (m_rangeAnswers.empty()) {
+        g_fail("unexpected date range dialog: \"" + title + "\"");
+        return std::nullopt;
+    }
+    std::optional<DateRange> answer = std::move(m_rangeAnswers.front());
+    m_rangeAnswers.pop_front();
+    return answer;
 }
 
 DesktopServices::ChosenFile FakeDesktop::chooseFileToSave(const std::string& title,

@@ -99,11 +99,21 @@ public:
         DocumentFormat format;
         std::string text;
     };
-    std::string writeDocument(const std::string& path, const PlannerReport& report,
+    std::string writeDocument(const std::string& path, const std::vector<PlannerReport>& sections,
                               DocumentFormat format) override;
     std::string printReport(const PlannerReport& report) override;
     std::map<std::string, Document> documents;
     std::vector<std::string> printed;
+
+    // --- The diary ---
+    std::string today() const override { return todayDate; }
+    std::string todayDate = "2026-12-09";
+    // Date dialogs are answered from a script too; nullopt is Cancel.
+    std::optional<std::string> askDate(const DateQuestion& question) override;
+    std::optional<DateRange> askDateRange(const std::string& title, const DateRange& current) override;
+    void expectDate(std::optional<std::string> answer) { m_dateAnswers.push_back(std::move(answer)); }
+    void expectDateRange(std::optional<DateRange> answer) { m_rangeAnswers.push_back(std::move(answer)); }
+    std::vector<DateQuestion> dateQuestions; // a range asked for as two questions, "From:" and "To:"
 
 private:
     std::deque<int> m_answers;
@@ -111,6 +121,8 @@ private:
     std::deque<std::optional<std::string>> m_numberAnswers;
     std::function<std::optional<std::string>(const NumberQuestion&)> m_numberAnswerer;
     std::deque<ChosenFile> m_saveAnswers;
+    std::deque<std::optional<std::string>> m_dateAnswers;
+    std::deque<std::optional<DateRange>> m_rangeAnswers;
 };
 
 } // namespace movesta::testing

@@ -10,9 +10,9 @@ namespace movesta::testing {
 
 namespace {
 
-Form1& start(WindowManager& windows, DesktopServices& desktop)
+Form1& start(WindowManager& windows, DesktopServices& desktop, DiaryStore& diary)
 {
-    RegisterWindows(windows, desktop);
+    RegisterWindows(windows, desktop, diary);
     return *windows.show<Form1>();
 }
 
@@ -28,7 +28,12 @@ std::string utf8(int code)
 } // namespace
 
 HeadlessProgram::HeadlessProgram()
-    : main(start(windows, desktop))
+    : main(start(windows, desktop, diary.store))
+{}
+
+HeadlessProgram::HeadlessProgram(const std::string& diaryFile)
+    : diary(diaryFile)
+    , main(start(windows, desktop, diary.store))
 {}
 
 Form7& HeadlessProgram::openPlanner(std::string_view weight)

@@ -8,20 +8,25 @@
 // desktop faked, the main window loaded and shown. Tests, fuzz targets and the soak drive it as a
 // user's session.
 
+#include <string>
 #include <string_view>
 
 #include "main_window/form1.h"
 #include "planner/form7.h"
 #include "platform/window_manager.h"
 #include "support/fake_desktop.h"
+#include "support/temporary_diary.h"
 #include "time_to_burn/form4.h"
 
 namespace movesta::testing {
 
 struct HeadlessProgram {
+    // A diary of its own, or the diary file of another program (reopened).
     HeadlessProgram();
+    explicit HeadlessProgram(const std::string& diaryFile);
 
     FakeDesktop desktop;
+    TemporaryDiary diary;
     WindowManager windows;
     Form1& main;
 

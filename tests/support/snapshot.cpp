@@ -74,6 +74,13 @@ std::string describe(const Control& c)
         line += " OptionButton " + quoted(option->caption()) + (option->value() ? " selected" : "");
     else if (const auto* item = dynamic_cast<const MenuItem*>(&c))
         line += " MenuItem " + quoted(item->caption()) + " " + quoted(item->shortcut());
+    else if (const auto* button = dynamic_cast<const CommandButton*>(&c))
+        line += " CommandButton " + quoted(button->caption());
+    else if (const auto* calendar = dynamic_cast<const Calendar*>(&c))
+        line += " Calendar " + quoted(calendar->date()) + " month=" + quoted(calendar->month()) +
+                items(calendar->markedDays(), -1);
+    else if (const auto* chart = dynamic_cast<const BarChart*>(&c))
+        line += " BarChart bars=" + std::to_string(chart->bars().size()) + " " + quoted(chart->description());
     else if (const auto* decoration = dynamic_cast<const Decoration*>(&c))
         line += " Decoration " + quoted(decoration->caption());
     line += std::string(c.visible() ? "" : " hidden") + (c.enabled() ? "" : " disabled");

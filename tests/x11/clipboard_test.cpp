@@ -23,6 +23,7 @@
 #include "platform/qt/form_view.h"
 #include "platform/qt/qt_desktop_services.h"
 #include "platform/qt/qt_window_manager.h"
+#include "support/temporary_diary.h"
 
 // Checks that need a real X server: the program's own desktop services, the system clipboard and
 // another program reading it.
@@ -40,8 +41,9 @@ TEST(PlannerXvfb, AnotherProgramReadsTheReportFromTheSystemClipboard)
         GTEST_FAIL() << "xclip is not installed";
 
     QtDesktopServices desktop;
+    testing::TemporaryDiary diary;
     auto windows = std::make_unique<QtWindowManager>();
-    RegisterWindows(*windows, desktop);
+    RegisterWindows(*windows, desktop, diary.store);
     RegisterViews(*windows);
     auto* form1 = windows->show<Form1>();
     FormView* mainView = windows->viewOf(*form1);

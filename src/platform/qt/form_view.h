@@ -26,6 +26,8 @@
 #include "platform/controls.h"
 
 class QAction;
+class QCalendarWidget;
+class QPushButton;
 class QComboBox;
 class QCompleter;
 class QFrame;
@@ -85,6 +87,10 @@ public:
     PictureWidget* bindPicture(Picture& picture, QRect geometry);
     QRadioButton* bindOption(OptionButton& option, QRect geometry, QWidget* parent);
     QAction* bindMenuItem(MenuItem& item, QMenu* menu);
+    QPushButton* bindButton(CommandButton& button, QRect geometry);
+    QCalendarWidget* bindCalendar(Calendar& calendar, QRect geometry);
+    // The bars painted; their description is the chart's accessible description.
+    QWidget* bindChart(BarChart& chart, QRect geometry);
 
     // The widget that shows a control, or nullptr.
     QWidget* widgetOf(const Control& control) const;

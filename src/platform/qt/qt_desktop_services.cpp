@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QCoreApplication>
+#include <QDate>
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileDialog>
@@ -19,7 +20,9 @@
 #include <QStandardPaths>
 #include <QUrl>
 
+#include "platform/qt/date_dialog.h"
 #include "platform/qt/number_dialog.h"
+#include "platform/qt/qt_text.h"
 #include "platform/qt/report_document.h"
 
 namespace movesta {
@@ -170,10 +173,11 @@ bool QtDesktopServices::fileExists(const std::string& path) const
     return QFileInfo::exists(QString::fromStdString(path));
 }
 
-std::string QtDesktopServices::writeDocument(const std::string& path, const PlannerReport& report,
+std::string QtDesktopServices::writeDocument(const std::string& path,
+                                             const std::vector<PlannerReport>& sections,
                                              DocumentFormat format)
 {
-    const QByteArray bytes = format == DocumentFormat::Pdf ? ReportPdf(report) : ReportOdt(report);
+    const QByteArray bytes = format == DocumentFormat::Pdf ? ReportPdf(sections) : ReportOdt(sections);
     if (bytes.isEmpty())
         return "The document could not be laid out.";
     return writeWholeFile(path, bytes.constData(), bytes.size());
@@ -189,6 +193,30 @@ std::string QtDesktopServices::printReport(const PlannerReport& report)
     if (dialog.exec() != QDialog::Accepted)
         return {};
     return PrintReport(printer, report);
+}
+
+std::string QtDesktopServices::today() const
+{
+    return fromQ(QDate::currentDate().toString(Qt::ISODate));
+}
+
+std::optional<std::string> QtDesktopServices::askDate(const DateQuestion& question)
+{
+    const auto dates =
+        AskDatesInDialog(question.title, {{question.prompt, question.current}}, QApplication::activeWindow());
+    if (!dates)
+        return std::nullopt;
+    return dates->front();
+}
+
+std::optional<DesktopServices::DateRange> QtDesktopServices::askDateRange(const std::string& title,
+                                                                          const DateRange& current)
+{
+    const auto dates = AskDatesInDialog(title, {{"From:", current.first}, {"To:", current.last}},
+                                        QApplication::activeWindow());
+    if (!dates)
+        return std::nullopt;
+    return DateRange{(*dates)[0], (*dates)[1]};
 }
 
 } // namespace movesta

@@ -27,8 +27,11 @@ public:
                                 const std::vector<FileType>& types) override;
     std::string writeFile(const std::string& path, const std::string& contents) override;
     bool fileExists(const std::string& path) const override;
-    std::string writeDocument(const std::string& path, const PlannerReport& report,
+    std::string writeDocument(const std::string& path, const std::vector<PlannerReport>& sections,
                               DocumentFormat format) override;
+    std::string today() const override;
+    std::optional<std::string> askDate(const DateQuestion& question) override;
+    std::optional<DateRange> askDateRange(const std::string& title, const DateRange& current) override;
     std::string printReport(const PlannerReport& report) override;
 
 private:

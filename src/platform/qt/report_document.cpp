@@ -70,21 +70,18 @@ QPageSize localPageSize()
 
 // The table's width: a share of the page's (print and PDF, whatever the paper), or a width in
 // points, since Qt's OpenDocument writer writes a share as points (100 % as "100pt").
-std::unique_ptr<QTextDocument> buildDocument(const PlannerReport& report, QTextLength::Type widths)
+void appendSection(QTextCursor& cursor, const PlannerReport& report, QTextLength::Type widths, bool first)
 {
-    auto document = std::make_unique<QTextDocument>();
-    QFont font = QGuiApplication::font();
-    font.setPointSizeF(kBodyPoints);
-    document->setDefaultFont(font);
-    document->setMetaInformation(QTextDocument::DocumentTitle, documentText(report.heading));
-
-    QTextCursor cursor(document.get());
+    if (!first)
+        cursor.insertBlock();
     QTextCharFormat heading;
     heading.setFontPointSize(kHeadingPoints);
     heading.setFontWeight(QFont::Bold);
     QTextBlockFormat headingBlock;
     headingBlock.setHeadingLevel(1);
     headingBlock.setBottomMargin(kBodyPoints);
+    if (!first)
+        headingBlock.setTopMargin(2 * kBodyPoints);
     cursor.setBlockFormat(headingBlock);
     cursor.insertText(documentText(report.heading), heading);
 
@@ -120,17 +117,30 @@ std::unique_ptr<QTextDocument> buildDocument(const PlannerReport& report, QTextL
         const ReportTotalLine& total = report.totalLines[at];
         cursor.insertText(documentText(total.label + " = " + total.value), QTextCharFormat());
     }
+}
+
+std::unique_ptr<QTextDocument> buildDocument(const ReportSections& sections, QTextLength::Type widths)
+{
+    auto document = std::make_unique<QTextDocument>();
+    QFont font = QGuiApplication::font();
+    font.setPointSizeF(kBodyPoints);
+    document->setDefaultFont(font);
+    if (!sections.empty())
+        document->setMetaInformation(QTextDocument::DocumentTitle, documentText(sections.front().heading));
+    QTextCursor cursor(document.get());
+    for (std::size_t at = 0; at < sections.size(); ++at)
+        appendSection(cursor, sections[at], widths, at == 0);
     return document;
 }
 
 } // namespace
 
-std::unique_ptr<QTextDocument> ReportDocument(const PlannerReport& report)
+std::unique_ptr<QTextDocument> ReportDocument(const ReportSections& sections)
 {
-    return buildDocument(report, QTextLength::PercentageLength);
+    return buildDocument(sections, QTextLength::PercentageLength);
 }
 
-QByteArray ReportPdf(const PlannerReport& report)
+QByteArray ReportPdf(const ReportSections& sections)
 {
     QByteArray bytes;
     QBuffer buffer(&bytes);
@@ -138,28 +148,29 @@ QByteArray ReportPdf(const PlannerReport& report)
     {
         QPdfWriter pdf(&buffer);
         pdf.setCreator(QStringLiteral("Movesta"));
-        pdf.setTitle(documentText(report.heading));
+        if (!sections.empty())
+            pdf.setTitle(documentText(sections.front().heading));
         // No margins of the writer's own: the document keeps 2 cm around its text and puts the
         // page numbers in the bottom one.
         pdf.setPageLayout(QPageLayout(localPageSize(), QPageLayout::Portrait, QMarginsF()));
-        ReportDocument(report)->print(&pdf);
+        ReportDocument(sections)->print(&pdf);
     } // the writer finishes the file as it goes
     return bytes;
 }
 
-QByteArray ReportOdt(const PlannerReport& report)
+QByteArray ReportOdt(const ReportSections& sections)
 {
     QByteArray bytes;
     QBuffer buffer(&bytes);
     QTextDocumentWriter writer(&buffer, QByteArrayLiteral("odf"));
-    if (!writer.write(buildDocument(report, QTextLength::FixedLength).get()))
+    if (!writer.write(buildDocument(sections, QTextLength::FixedLength).get()))
         return {};
     return bytes;
 }
 
 std::string PrintReport(QPrinter& printer, const PlannerReport& report)
 {
-    ReportDocument(report)->print(&printer);
+    ReportDocument({report})->print(&printer);
     if (printer.printerState() != QPrinter::Error)
         return {};
     const QString where = printer.outputFileName().isEmpty()

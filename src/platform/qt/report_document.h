@@ -11,6 +11,7 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "platform/report.h"
 
@@ -19,13 +20,14 @@ class QTextDocument;
 
 namespace movesta {
 
-// The heading, the table (its column headings repeated on every page, the totals row last)
-// and the lines after the table, as paragraphs.
-std::unique_ptr<QTextDocument> ReportDocument(const PlannerReport& report);
+// Each report one after the other: its heading, its table (the column headings repeated on
+// every page, the totals row last) and the lines after the table, as paragraphs.
+using ReportSections = std::vector<PlannerReport>;
+std::unique_ptr<QTextDocument> ReportDocument(const ReportSections& sections);
 
 // The document as the bytes of a file; empty when Qt could not write it.
-QByteArray ReportPdf(const PlannerReport& report);
-QByteArray ReportOdt(const PlannerReport& report);
+QByteArray ReportPdf(const ReportSections& sections);
+QByteArray ReportOdt(const ReportSections& sections);
 
 // Prints on a printer already set up (by the print dialog, or to a PDF file); the reason of a
 // failure, naming the printer or the file, or empty.
