@@ -84,7 +84,7 @@ std::vector<Pair> textsOf(const testing::App& app, const Window& window, const s
             add(*control, w, "(selected row)", QPalette::HighlightedText,
                 p.color(QPalette::Active, QPalette::Highlight));
         } else if (qobject_cast<const QLabel*>(w) || qobject_cast<const QAbstractButton*>(w)) {
-            add(*control, w, qobject_cast<const LinkLabel*>(w) ? "(link)" : "", w->foregroundRole(),
+            add(*control, w, qobject_cast<const LinkButton*>(w) ? "(link)" : "", w->foregroundRole(),
                 backgroundOf(w));
         }
     }

@@ -41,7 +41,8 @@ class QAbstractItemView;
 
 namespace movesta {
 
-class PictureWidget;
+class LinkButton;
+class PictureButton;
 class Window;
 class WindowManager;
 
@@ -66,9 +67,10 @@ public:
     QLabel* bindShrinkingLabel(Label& label, QRect geometry,
                                Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter,
                                bool wordWrap = false);
-    // A label that acts as a link: hand pointer, link colour, a left click raises its Click.
-    QLabel* bindLinkLabel(Label& label, QRect geometry,
-                          Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter);
+    // A label that acts as a link: hand pointer, link colour, underlined; its click, Space or
+    // Return raise its Click.
+    LinkButton* bindLinkLabel(Label& label, QRect geometry,
+                              Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter);
     // A horizontal rule; it follows the line's visibility.
     QFrame* bindLine(Decoration& line, QRect geometry);
     QLineEdit* bindTextBox(TextBox& box, QRect geometry, Qt::Alignment alignment = Qt::AlignLeft);
@@ -84,7 +86,7 @@ public:
         const char* heading; // the column's name for screen readers
     };
     QTableView* bindListBoxes(const std::vector<BoxColumn>& columns);
-    PictureWidget* bindPicture(Picture& picture, QRect geometry);
+    PictureButton* bindPicture(Picture& picture, QRect geometry);
     QRadioButton* bindOption(OptionButton& option, QRect geometry, QWidget* parent);
     QAction* bindMenuItem(MenuItem& item, QMenu* menu);
     QPushButton* bindButton(CommandButton& button, QRect geometry);

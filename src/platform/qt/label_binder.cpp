@@ -81,9 +81,12 @@ QLabel* FormView::setUpLabel(QLabel* widget, Label& label, QRect geometry, Qt::A
     return widget;
 }
 
-QLabel* FormView::bindLinkLabel(Label& label, QRect geometry, Qt::Alignment alignment)
+LinkButton* FormView::bindLinkLabel(Label& label, QRect geometry, Qt::Alignment alignment)
 {
-    auto* widget = new LinkLabel(m_client);
+    auto* widget = new LinkButton(m_client);
+    widget->setGeometry(geometry);
+    widget->setAlignment(alignment);
+    widget->setText(toQ(label.caption()));
     // Tab, never a mouse click: a click on the link acts and leaves the focus where it was.
     if (label.onClick)
         widget->setFocusPolicy(Qt::TabFocus);
@@ -100,10 +103,13 @@ QLabel* FormView::bindLinkLabel(Label& label, QRect geometry, Qt::Alignment alig
             widget->setPalette(palette);
         }
     };
-    QLabel* shown = setUpLabel(widget, label, geometry, alignment, std::move(kind));
-    m_bindingOf.value(widget)->connections.push_back(
-        connect(widget, &LinkLabel::clicked, widget, [&label] { label.click(); }));
-    return shown;
+    kind.redraw = [widget, &label](Aspect aspect, int) {
+        if (aspect == Aspect::Text)
+            widget->setText(toQ(label.caption()));
+    };
+    Binding& b = addBinding(label, widget, std::move(kind));
+    b.connections.push_back(connect(widget, &LinkButton::clicked, widget, [&label] { label.click(); }));
+    return widget;
 }
 
 } // namespace movesta

@@ -12,9 +12,9 @@
 
 namespace movesta {
 
-PictureWidget* FormView::bindPicture(Picture& picture, QRect geometry)
+PictureButton* FormView::bindPicture(Picture& picture, QRect geometry)
 {
-    auto* widget = new PictureWidget(toQ(picture.picture()), m_client);
+    auto* widget = new PictureButton(toQ(picture.picture()), m_client);
     widget->setGeometry(geometry);
     // Tab, never a mouse click: a click on a picture acts and leaves the focus where it was.
     if (picture.onClick)
@@ -28,7 +28,7 @@ PictureWidget* FormView::bindPicture(Picture& picture, QRect geometry)
     };
     Binding& b = addBinding(picture, widget, std::move(kind));
     b.connections.push_back(
-        connect(widget, &PictureWidget::clicked, widget, [&picture] { picture.click(); }));
+        connect(widget, &PictureButton::clicked, widget, [&picture] { picture.click(); }));
     // The model learns which picture holds the focus, as it does for the boxes.
     widget->installEventFilter(this);
     return widget;

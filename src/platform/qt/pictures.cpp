@@ -4,14 +4,11 @@
 
 #include "platform/qt/pictures.h"
 
-#include <QAccessible>
-#include <QAccessibleWidget>
 #include <QFocusFrame>
 #include <QGuiApplication>
 #include <QImage>
 #include <QImageReader>
 #include <QKeyEvent>
-#include <QMouseEvent>
 #include <QPainter>
 #include <QPixmapCache>
 #include <QPointer>
@@ -38,70 +35,6 @@ bool readPng(const QString& path, QImage& image)
     QImageReader reader(path, "png");
     reader.setAutoDetectImageFormat(false);
     return reader.read(&image);
-}
-
-// What a screen reader sees of a control that acts on a click: a push button (a link for a link
-// label) that takes the focus and whose press action runs the click.
-class ClickableAccessible : public QAccessibleWidget {
-public:
-    ClickableAccessible(QWidget* widget, QAccessible::Role role)
-        : QAccessibleWidget(widget, role)
-    {}
-
-    QString text(QAccessible::Text t) const override
-    {
-        QString text = QAccessibleWidget::text(t);
-        if (t == QAccessible::Name && text.isEmpty()) {
-            const auto* label = qobject_cast<const QLabel*>(widget());
-            text = label ? label->text() : widget()->toolTip();
-        }
-        return text;
-    }
-
-    QStringList actionNames() const override
-    {
-        QStringList names = QAccessibleWidget::actionNames();
-        if (widget()->isEnabled())
-            names.prepend(pressAction());
-        return names;
-    }
-
-    QStringList keyBindingsForAction(const QString& action) const override
-    {
-        if (action == pressAction())
-            return {QStringLiteral("Space"), QStringLiteral("Return")};
-        return QAccessibleWidget::keyBindingsForAction(action);
-    }
-
-    void doAction(const QString& action) override
-    {
-        if (action != pressAction()) {
-            QAccessibleWidget::doAction(action);
-            return;
-        }
-        // From the event loop, as a push button does: the click may open a modal message box,
-        // which must not hold up the screen reader's call.
-        if (widget()->isEnabled())
-            QMetaObject::invokeMethod(widget(), "click", Qt::QueuedConnection);
-    }
-};
-
-QAccessibleInterface* clickableAccessible(const QString&, QObject* object)
-{
-    if (auto* picture = qobject_cast<PictureWidget*>(object))
-        return new ClickableAccessible(picture, QAccessible::Button);
-    if (auto* link = qobject_cast<LinkLabel*>(object))
-        return new ClickableAccessible(link, QAccessible::Link);
-    return nullptr;
-}
-
-void installClickableAccessible()
-{
-    static const bool installed = [] {
-        QAccessible::installFactory(clickableAccessible);
-        return true;
-    }();
-    Q_UNUSED(installed);
 }
 
 } // namespace
@@ -142,52 +75,6 @@ QIcon windowIcon()
             icon.addPixmap(QPixmap::fromImage(std::move(image)));
     }
     return icon;
-}
-
-void ClickTracker::mousePress(const QMouseEvent& event)
-{
-    m_mouseDown = event.button() == Qt::LeftButton;
-}
-
-bool ClickTracker::mouseRelease(const QMouseEvent& event, const QWidget& widget)
-{
-    const bool wasDown = m_mouseDown;
-    m_mouseDown = false;
-    return wasDown && event.button() == Qt::LeftButton && widget.rect().contains(event.position().toPoint());
-}
-
-bool ClickTracker::keyPress(QKeyEvent& event)
-{
-    // Keys held with Ctrl, Alt or Shift belong to shortcuts and to Shift+Tab, not to the click.
-    if ((event.modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier) {
-        event.ignore();
-        return false;
-    }
-    switch (event.key()) {
-    case Qt::Key_Space:
-        if (!event.isAutoRepeat())
-            m_spaceDown = true;
-        event.accept();
-        return false;
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-        event.accept();
-        return !event.isAutoRepeat();
-    default:
-        event.ignore();
-        return false;
-    }
-}
-
-bool ClickTracker::keyRelease(QKeyEvent& event)
-{
-    if (event.key() != Qt::Key_Space || event.isAutoRepeat() || !m_spaceDown) {
-        event.ignore();
-        return false;
-    }
-    m_spaceDown = false;
-    event.accept();
-    return true;
 }
 
 namespace {
@@ -260,22 +147,62 @@ void hideFocusRing(QWidget& control)
         ring->hide();
 }
 
-PictureWidget::PictureWidget(const QString& picture, QWidget* parent)
-    : QWidget(parent)
-    , m_picture(picture)
+ClickableButton::ClickableButton(QWidget* parent)
+    : QAbstractButton(parent)
 {
-    installClickableAccessible();
     setCursor(handCursor());
     setFocusPolicy(Qt::NoFocus);
 }
 
-QSize PictureWidget::sizeHint() const
+void ClickableButton::keyPressEvent(QKeyEvent* event)
+{
+    if ((event->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier) {
+        event->ignore();
+        return;
+    }
+    // Qt's button takes Space; Return and Enter click at once, as on a dialog's button.
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        event->accept();
+        if (!event->isAutoRepeat())
+            click();
+        return;
+    }
+    QAbstractButton::keyPressEvent(event);
+}
+
+void ClickableButton::keyReleaseEvent(QKeyEvent* event)
+{
+    if ((event->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier) {
+        event->ignore();
+        return;
+    }
+    QAbstractButton::keyReleaseEvent(event);
+}
+
+void ClickableButton::focusInEvent(QFocusEvent* event)
+{
+    showFocusRing(*this, focusArea());
+    QAbstractButton::focusInEvent(event);
+}
+
+void ClickableButton::focusOutEvent(QFocusEvent* event)
+{
+    hideFocusRing(*this);
+    QAbstractButton::focusOutEvent(event);
+}
+
+PictureButton::PictureButton(const QString& picture, QWidget* parent)
+    : ClickableButton(parent)
+    , m_picture(picture)
+{}
+
+QSize PictureButton::sizeHint() const
 {
     const QPixmap pixmap = picturePixmap(m_picture, 1.0);
     return pixmap.isNull() ? QSize() : pixmap.size();
 }
 
-void PictureWidget::paintEvent(QPaintEvent*)
+void PictureButton::paintEvent(QPaintEvent*)
 {
     const QPixmap pixmap = picturePixmap(m_picture, devicePixelRatioF());
     if (pixmap.isNull())
@@ -287,93 +214,27 @@ void PictureWidget::paintEvent(QPaintEvent*)
     painter.drawPixmap(rect(), pixmap);
 }
 
-void PictureWidget::mousePressEvent(QMouseEvent* event)
+LinkButton::LinkButton(QWidget* parent)
+    : ClickableButton(parent)
+{}
+
+void LinkButton::setAlignment(Qt::Alignment alignment)
 {
-    m_clicks.mousePress(*event);
+    m_alignment = alignment;
+    update();
 }
 
-void PictureWidget::mouseReleaseEvent(QMouseEvent* event)
-{
-    if (m_clicks.mouseRelease(*event, *this))
-        emit clicked();
-}
-
-void PictureWidget::keyPressEvent(QKeyEvent* event)
-{
-    if (m_clicks.keyPress(*event))
-        emit clicked();
-    else if (!event->isAccepted())
-        QWidget::keyPressEvent(event);
-}
-
-void PictureWidget::keyReleaseEvent(QKeyEvent* event)
-{
-    if (m_clicks.keyRelease(*event))
-        emit clicked();
-    else if (!event->isAccepted())
-        QWidget::keyReleaseEvent(event);
-}
-
-void PictureWidget::focusInEvent(QFocusEvent* event)
-{
-    showFocusRing(*this, rect());
-    QWidget::focusInEvent(event);
-}
-
-void PictureWidget::focusOutEvent(QFocusEvent* event)
-{
-    m_clicks.focusLost();
-    hideFocusRing(*this);
-    QWidget::focusOutEvent(event);
-}
-
-LinkLabel::LinkLabel(QWidget* parent)
-    : QLabel(parent)
-{
-    installClickableAccessible();
-    setCursor(handCursor());
-}
-
-void LinkLabel::mousePressEvent(QMouseEvent* event)
-{
-    m_clicks.mousePress(*event);
-}
-
-void LinkLabel::mouseReleaseEvent(QMouseEvent* event)
-{
-    if (m_clicks.mouseRelease(*event, *this))
-        emit clicked();
-}
-
-void LinkLabel::keyPressEvent(QKeyEvent* event)
-{
-    if (m_clicks.keyPress(*event))
-        emit clicked();
-    else if (!event->isAccepted())
-        QLabel::keyPressEvent(event);
-}
-
-void LinkLabel::keyReleaseEvent(QKeyEvent* event)
-{
-    if (m_clicks.keyRelease(*event))
-        emit clicked();
-    else if (!event->isAccepted())
-        QLabel::keyReleaseEvent(event);
-}
-
-void LinkLabel::focusInEvent(QFocusEvent* event)
+QRect LinkButton::focusArea() const
 {
     // Around the text rather than the whole box.
-    showFocusRing(*this, style()->itemTextRect(fontMetrics(), contentsRect(), static_cast<int>(alignment()),
-                                               isEnabled(), text()));
-    QLabel::focusInEvent(event);
+    return style()->itemTextRect(fontMetrics(), rect(), static_cast<int>(m_alignment), isEnabled(), text());
 }
 
-void LinkLabel::focusOutEvent(QFocusEvent* event)
+void LinkButton::paintEvent(QPaintEvent*)
 {
-    m_clicks.focusLost();
-    hideFocusRing(*this);
-    QLabel::focusOutEvent(event);
+    QPainter painter(this);
+    style()->drawItemText(&painter, rect(), static_cast<int>(m_alignment), palette(), isEnabled(), text(),
+                          QPalette::WindowText);
 }
 
 } // namespace movesta

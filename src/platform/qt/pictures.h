@@ -7,14 +7,13 @@
 // The program's own pictures: drawn as SVG, shown from PNGs rendered from the drawings at 1x and
 // 2x (scripts/render-pictures.sh), so that no SVG is parsed or rendered while the program runs.
 
+#include <QAbstractButton>
 #include <QCursor>
 #include <QIcon>
-#include <QLabel>
 #include <QPixmap>
 #include <QWidget>
 
 class QKeyEvent;
-class QMouseEvent;
 
 namespace movesta {
 
@@ -27,24 +26,6 @@ QIcon windowIcon();
 // ratio; a null pixmap if the picture has no render.
 QPixmap picturePixmap(const QString& picture, qreal devicePixelRatio);
 
-// What turns a press into a click, for every control that acts on one: the left button pressed and
-// let go over it, Space let go after it was pressed there (as on a push button), Return or Enter.
-class ClickTracker {
-public:
-    void mousePress(const QMouseEvent& event);
-    // True when the release completes a click on `widget`.
-    bool mouseRelease(const QMouseEvent& event, const QWidget& widget);
-    // Both accept the keys they take; true when the click runs now.
-    bool keyPress(QKeyEvent& event);
-    bool keyRelease(QKeyEvent& event);
-    // The focus went elsewhere: a Space held down no longer clicks.
-    void focusLost() { m_spaceDown = false; }
-
-private:
-    bool m_mouseDown = false;
-    bool m_spaceDown = false;
-};
-
 // The keyboard focus of a control that acts on a click: a 2-pixel ring in the highlight colour
 // with a line of the highlight's text colour inside it, drawn around `area` (in the control's
 // coordinates) and outside it, so that nothing of the picture or text is hidden, and above the
@@ -54,58 +35,49 @@ void showFocusRing(QWidget& control, const QRect& area);
 inline constexpr int kFocusRingWidth = 3; // logical pixels, the inner line included
 void hideFocusRing(QWidget& control);
 
-// A picture from the resources, stretched to its widget, that acts as a button. The binder gives it
-// the Tab focus (never a mouse click's) when it acts on a click; Space and Return then click it,
-// and a screen reader sees a push button whose press action clicks it.
-class PictureWidget : public QWidget {
+// A control that acts on a click, on Qt's own button: a click of the left button (pressed and let
+// go over it), Space let go after it was pressed there, Return or Enter; keys held with Ctrl, Alt
+// or Shift are left to shortcuts. A screen reader sees a push button whose press action clicks
+// it. The binder gives it the Tab focus (never a mouse click's); the focus ring surrounds
+// focusArea().
+class ClickableButton : public QAbstractButton {
+    Q_OBJECT
+protected:
+    explicit ClickableButton(QWidget* parent);
+    virtual QRect focusArea() const { return rect(); }
+    void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+};
+
+// A picture from the resources, stretched to its widget.
+class PictureButton : public ClickableButton {
     Q_OBJECT
 public:
-    PictureWidget(const QString& picture, QWidget* parent);
+    PictureButton(const QString& picture, QWidget* parent);
     QSize sizeHint() const override;
-
-public slots:
-    void click() { emit clicked(); }
-
-signals:
-    void clicked();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
-    void mousePressEvent(QMouseEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
-    void keyReleaseEvent(QKeyEvent* event) override;
-    void focusInEvent(QFocusEvent* event) override;
-    void focusOutEvent(QFocusEvent* event) override;
 
 private:
     QString m_picture;
-    ClickTracker m_clicks;
 };
 
-// A label that acts as a link: it clicks as a picture does, shows the focus ring around its text,
-// and a screen reader sees a link whose press action clicks it.
-class LinkLabel : public QLabel {
+// A text drawn as a label draws it (the palette's window text, aligned in its box), for a link.
+class LinkButton : public ClickableButton {
     Q_OBJECT
 public:
-    explicit LinkLabel(QWidget* parent);
-
-public slots:
-    void click() { emit clicked(); }
-
-signals:
-    void clicked();
+    explicit LinkButton(QWidget* parent);
+    void setAlignment(Qt::Alignment alignment);
 
 protected:
-    void mousePressEvent(QMouseEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
-    void keyReleaseEvent(QKeyEvent* event) override;
-    void focusInEvent(QFocusEvent* event) override;
-    void focusOutEvent(QFocusEvent* event) override;
+    QRect focusArea() const override;
+    void paintEvent(QPaintEvent* event) override;
 
 private:
-    ClickTracker m_clicks;
+    Qt::Alignment m_alignment = Qt::AlignLeft | Qt::AlignVCenter;
 };
 
 } // namespace movesta
