@@ -22,8 +22,7 @@ Form1View::Form1View(Form1& model, QtWindowManager& manager)
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowCloseButtonHint);
 
-    auto* frame = new QGroupBox(QStringLiteral("Units"), client());
-    frame->setGeometry(twipsRect(2280, 120, 2655, 615));
+    QGroupBox* frame = bindFrame(model.Frame1, twipsRect(2280, 120, 2655, 615));
     auto* metric = bindOption(model.Option1, twipsRect(360, 240, 855, 255), frame);
     auto* english = bindOption(model.Option2, twipsRect(1440, 240, 855, 255), frame);
     metric->adjustSize();

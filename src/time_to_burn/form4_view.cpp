@@ -19,15 +19,6 @@ namespace movesta {
 
 namespace {
 
-// A thin sunken rule across the window at the height `top` (twips).
-void addRule(QWidget* parent, int left, int top, int right)
-{
-    auto* rule = new QFrame(parent);
-    rule->setFrameShape(QFrame::HLine);
-    rule->setFrameShadow(QFrame::Sunken);
-    rule->setGeometry(twips(left), twips(top) - 1, twips(right) - twips(left), 3);
-}
-
 enum class Anchor { Left, Right };
 
 // The layout was drawn for a narrower system font. A caption whose text does not fit its box
@@ -109,8 +100,9 @@ Form4View::Form4View(Form4& model, QtWindowManager& manager)
     QLineEdit* energy = bindTextBox(model.Text2, twipsRect(4680, 960, 615, 285), Qt::AlignCenter);
     energy->setAccessibleName(QStringLiteral("Energy expenditure"));
     fitCaption(bindLabel(model.Label16, twipsRect(5400, 960, 375, 255)), Anchor::Left);
-    addRule(client(), 240, 840, 9600);
-    addRule(client(), 240, 1320, 9600);
+    // Thin sunken rules across the window, above and below the row of fields.
+    for (const auto& [line, top] : {std::pair{&model.Line2, 840}, std::pair{&model.Line1, 1320}})
+        bindLine(*line, QRect(twips(240), twips(top) - 1, twips(9600) - twips(240), 3));
 
     fitCaption(bindLabel(model.Label5, twipsRect(240, 1460, 1455, 255)), Anchor::Left);
     bindLabel(model.Label6, twipsRect(1800, 1440, 7815, 735), Qt::AlignLeft | Qt::AlignTop)

@@ -31,6 +31,7 @@ class QPushButton;
 class QComboBox;
 class QCompleter;
 class QFrame;
+class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QListView;
@@ -73,6 +74,8 @@ public:
                               Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter);
     // A horizontal rule; it follows the line's visibility.
     QFrame* bindLine(Decoration& line, QRect geometry);
+    // A frame with its caption as the title, around the controls placed in it.
+    QGroupBox* bindFrame(Decoration& frame, QRect geometry);
     QLineEdit* bindTextBox(TextBox& box, QRect geometry, Qt::Alignment alignment = Qt::AlignLeft);
     QComboBox* bindCombo(ComboBox& combo, QRect geometry);
     // Rows of one height, as wide as the list (a long text is cut with "..."), aligned as given.

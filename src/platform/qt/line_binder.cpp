@@ -2,11 +2,13 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// Lines: horizontal rules that only follow their line's visibility.
+// Decorations: horizontal rules and titled frames, which only follow their visibility.
 
 #include <QFrame>
+#include <QGroupBox>
 
 #include "platform/qt/form_view.h"
+#include "platform/qt/qt_text.h"
 
 namespace movesta {
 
@@ -17,6 +19,14 @@ QFrame* FormView::bindLine(Decoration& line, QRect geometry)
     widget->setFrameShadow(QFrame::Sunken);
     widget->setGeometry(geometry);
     addBinding(line, widget, Kind{});
+    return widget;
+}
+
+QGroupBox* FormView::bindFrame(Decoration& frame, QRect geometry)
+{
+    auto* widget = new QGroupBox(toQ(frame.caption()), m_client);
+    widget->setGeometry(geometry);
+    addBinding(frame, widget, Kind{});
     return widget;
 }
 
