@@ -2,8 +2,9 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// Saves a picture of the planner with a few activities and a target set, for the README:
-//     planner_screenshot OUT.png
+// Saves a picture of the planner with a few activities and a target set, for the README, or with
+// "diary" one of the diary window after a fortnight of days saved from it:
+//     planner_screenshot OUT.png [diary]
 // Run under xvfb-run with QT_QPA_PLATFORM=xcb, and with QT_SCALE_FACTOR=2 for the 2x picture.
 
 #include <QApplication>
@@ -11,14 +12,17 @@
 #include <QTest>
 
 #include <cstdio>
+#include <string>
 
 #include "e2e_support.h"
+#include "diary/diary.h"
 #include "planner/form7.h"
 
 int main(int argc, char** argv)
 {
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: planner_screenshot OUT.png\n");
+    const bool diary = argc == 3 && std::string(argv[2]) == "diary";
+    if (argc != 2 && !diary) {
+        std::fprintf(stderr, "usage: planner_screenshot OUT.png [diary]\n");
         return 2;
     }
     QApplication application(argc, argv);
@@ -41,9 +45,30 @@ int main(int argc, char** argv)
         planner->Image5.click();
     }
     planner->SetTargetEnergy("2500");
-    planner->List1.setListIndex(1);
-    movesta::FormView* view = app.view(*planner);
-    app.activate(*planner);
+    movesta::Window* shown = planner;
+    if (diary) {
+        // A day in two of every three; the list loses a row now and then.
+        for (int day = 1; day <= 14; ++day) {
+            if (day % 3 == 0)
+                continue;
+            planner->List1.setListIndex(day % planner->List1.listCount());
+            if (day % 4 == 0)
+                planner->DeleteSelectedRow();
+            app.desktop.expectDate("2026-12-" + std::string(day < 10 ? "0" : "") + std::to_string(day));
+            planner->sdn.click();
+        }
+        planner->dnev.click();
+        auto* window = app.windows->find<movesta::Diary>();
+        if (!window)
+            return 1;
+        window->Month.choose("2026-12-07");
+        window->Activities.setListIndex(1);
+        shown = window;
+    } else {
+        planner->List1.setListIndex(1);
+    }
+    movesta::FormView* view = app.view(*shown);
+    app.activate(*shown);
     QTest::qWait(300); // the first paint, and the lists' layouts
     return view->grab().save(QString::fromLocal8Bit(argv[1])) ? 0 : 1;
 }
