@@ -14,7 +14,7 @@
 #include <sstream>
 #include <string>
 
-#include "core/product_page.h"
+#include "product_page/product_page.h"
 
 namespace {
 

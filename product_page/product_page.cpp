@@ -2,14 +2,16 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "core/product_page.h"
+#include "product_page/product_page.h"
+
+#include <QByteArray>
 
 #include <array>
 #include <cstddef>
-#include <cstdint>
 #include <initializer_list>
 
 #include "core/catalogue.h"
+#include "core/text.h"
 
 namespace movesta {
 
@@ -117,38 +119,13 @@ footer { border-top: 1px solid var(--line); color: var(--muted); font-size: .9re
 @media print { nav { display: none; } #catalogue-table thead th { position: static; } }
 )css";
 
-void AppendBase64(std::string& out, std::string_view data)
-{
-    static constexpr char kDigits[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/";
-    std::size_t i = 0;
-    for (; i + 3 <= data.size(); i += 3) {
-        const std::uint32_t group = (std::uint32_t(std::uint8_t(data[i])) << 16) |
-                                    (std::uint32_t(std::uint8_t(data[i + 1])) << 8) |
-                                    std::uint32_t(std::uint8_t(data[i + 2]));
-        out += kDigits[(group >> 18) & 63];
-        out += kDigits[(group >> 12) & 63];
-        out += kDigits[(group >> 6) & 63];
-        out += kDigits[group & 63];
-    }
-    const std::size_t rest = data.size() - i;
-    if (rest == 0)
-        return;
-    std::uint32_t group = std::uint32_t(std::uint8_t(data[i])) << 16;
-    if (rest == 2)
-        group |= std::uint32_t(std::uint8_t(data[i + 1])) << 8;
-    out += kDigits[(group >> 18) & 63];
-    out += kDigits[(group >> 12) & 63];
-    out += rest == 2 ? kDigits[(group >> 6) & 63] : '=';
-    out += '=';
-}
-
 // A picture as an <img> whose source is the SVG itself; decorative, so its text is empty.
 void AppendPicture(std::string& out, std::string_view svg)
 {
     if (svg.empty())
         return;
     out += R"(<img alt="" src="data:image/svg+xml;base64,)";
-    AppendBase64(out, svg);
+    out += QByteArray::fromRawData(svg.data(), static_cast<qsizetype>(svg.size())).toBase64().toStdString();
     out += R"(">)";
 }
 
@@ -171,7 +148,7 @@ void AppendRow(std::string& out, std::initializer_list<Cell> cells)
             out += '"';
         }
         out += '>';
-        out += EscapeHtml(cell.text);
+        AppendMarkup(out, cell.text);
         out += "</td>";
     }
     out += "</tr>\n";
@@ -182,7 +159,7 @@ void AppendHead(std::string& out, std::initializer_list<Cell> headings)
     out += "<thead><tr>";
     for (const Cell& heading : headings) {
         out += heading.number ? R"(<th scope="col" class="number">)" : R"(<th scope="col">)";
-        out += EscapeHtml(heading.text);
+        AppendMarkup(out, heading.text);
         out += "</th>";
     }
     out += "</tr></thead>\n<tbody>\n";
@@ -194,7 +171,7 @@ void AppendHeader(std::string& out, std::string_view version, std::string_view i
     AppendPicture(out, icon);
     out += "<div><h1>Movesta</h1>\n<p class=\"tagline\">The energy you spend in physical activity, "
            "and the time it takes to spend it.</p>\n<span class=\"version\">Version ";
-    out += EscapeHtml(version);
+    AppendMarkup(out, version);
     out += "</span></div></div></header>\n";
     out += "<nav><ul><li><a href=\"#calculators\">The calculators</a></li>"
            "<li><a href=\"#how\">How it computes</a></li><li><a href=\"#keyboard\">Keyboard</a></li>"
@@ -280,11 +257,11 @@ void AppendKeyboard(std::string& out)
     AppendHead(out, {{"Keys"}, {"Command"}, {"What it does"}});
     for (const PlannerShortcut& s : kPlannerShortcuts) {
         out += "<tr><td><kbd>";
-        out += EscapeHtml(s.keys);
+        AppendMarkup(out, s.keys);
         out += "</kbd></td><td>";
-        out += EscapeHtml(s.command);
+        AppendMarkup(out, s.command);
         out += "</td><td>";
-        out += EscapeHtml(s.effect);
+        AppendMarkup(out, s.effect);
         out += "</td></tr>\n";
     }
     out += "</tbody></table>\n"
@@ -318,34 +295,6 @@ void AppendCatalogue(std::string& out)
 
 } // namespace
 
-std::string EscapeHtml(std::string_view text)
-{
-    std::string out;
-    out.reserve(text.size());
-    for (const char c : text) {
-        switch (c) {
-        case '&':
-            out += "&amp;";
-            break;
-        case '<':
-            out += "&lt;";
-            break;
-        case '>':
-            out += "&gt;";
-            break;
-        case '"':
-            out += "&quot;";
-            break;
-        case '\'':
-            out += "&#39;";
-            break;
-        default:
-            out += c;
-        }
-    }
-    return out;
-}
-
 std::string RenderProductPage(std::string_view version, const ProductPagePictures& pictures)
 {
     std::string out;
@@ -363,7 +312,7 @@ std::string RenderProductPage(std::string_view version, const ProductPagePicture
     AppendCatalogue(out);
     out += "</main>\n<footer>&copy; 2026 The Movesta developers. Free software: use, share and improve "
            "it. Movesta ";
-    out += EscapeHtml(version);
+    AppendMarkup(out, version);
     out += ".</footer>\n</body>\n</html>\n";
     return out;
 }

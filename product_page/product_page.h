@@ -22,10 +22,6 @@ struct ProductPagePictures {
     std::string_view timeToBurn; // beside the time-to-burn calculator's description
 };
 
-// Text with the characters that HTML gives a meaning (& < > " ') written as references, so
-// it reads back exactly inside an element or a quoted attribute.
-std::string EscapeHtml(std::string_view text);
-
 // The whole page. `version` is shown in its header and footer.
 std::string RenderProductPage(std::string_view version, const ProductPagePictures& pictures);
 
