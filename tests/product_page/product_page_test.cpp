@@ -343,8 +343,9 @@ TEST(ProductPage, ShortcutsAreThoseOfThePlannersMenu)
     Session session;
     Form7* form = &session.openPlanner("70");
     std::set<std::pair<std::string, std::string>> usable;
-    for (const MenuItem* item : {&form->br_p, &form->br_s, &form->spr, &form->kopi, &form->izl})
-        if (item->visible() && item->enabled())
+    for (const Control* control : form->controls())
+        if (const auto* item = dynamic_cast<const MenuItem*>(control);
+            item && item->visible() && item->enabled())
             usable.emplace(item->shortcut(), item->caption());
 
     std::set<std::pair<std::string, std::string>> listed;
