@@ -53,7 +53,10 @@ std::string FoldForSearch(std::string_view text)
             ++at;
             continue;
         }
-        const auto [code, length] = DecodeUtf8(text, at);
+        // Not a structured binding: clang 14 (the fuzz build) cannot capture one in a lambda.
+        const Utf8Character character = DecodeUtf8(text, at);
+        const char32_t code = character.code;
+        const std::size_t length = character.length;
         const auto plain = std::find_if(std::begin(kPlainLetters), std::end(kPlainLetters),
                                         [code](const Plain& p) { return code >= p.first && code <= p.last; });
         if (plain != std::end(kPlainLetters))
