@@ -284,7 +284,7 @@ inline std::string CheckDigitKeyFilterOnBytes(std::string_view data)
     return {};
 }
 
-// What each fuzz target checks of one input, by the name of the target and of its corpus folder.
+// What the number targets check of one input.
 inline std::string CheckReadDecimalNumberInput(std::string_view data)
 {
     if (std::string failure = CheckReadDecimalNumber(data); !failure.empty()) {
@@ -300,18 +300,6 @@ inline std::string CheckFormatWithMaskInput(std::string_view data)
     }
     return CheckFormatWithMask(DoubleFromBytes(data));
 }
-
-struct FuzzTarget {
-    std::string_view name;
-    std::string (*check)(std::string_view data);
-};
-
-inline constexpr FuzzTarget kFuzzTargets[] = {
-    {"read_leading_number_fuzzer", CheckReadLeadingNumber},
-    {"read_decimal_number_fuzzer", CheckReadDecimalNumberInput},
-    {"format_with_mask_fuzzer", CheckFormatWithMaskInput},
-    {"key_filter_fuzzer", CheckDigitKeyFilterOnBytes},
-};
 
 // A fuzz target stops at the first property that breaks, with the input saved by libFuzzer.
 inline void RequireHolds(const std::string& failure)

@@ -11,7 +11,7 @@
 #include <set>
 #include <string>
 
-#include "../../fuzz/checks.h"
+#include "../../fuzz/targets.h"
 #include "support/fuzz_corpus.h"
 
 namespace movesta {
