@@ -4,10 +4,10 @@
 
 #pragma once
 
-// Properties of the number rules and of the weight boxes that must hold for any input, however it
-// was typed or pasted. The libFuzzer targets run them on generated inputs and the corpus replay
-// test on the committed ones. Each check returns an empty text when everything holds, else what
-// went wrong.
+// Properties of the number rules that must hold for any input, however it was typed or pasted.
+// The libFuzzer targets run them on generated inputs and the corpus replay test on the committed
+// ones (the weight boxes' scenarios replay the key filter's inputs in tests/session). Each check
+// returns an empty text when everything holds, else what went wrong.
 
 #include <cmath>
 #include <cstdint>
@@ -20,8 +20,6 @@
 #include <string_view>
 
 #include "core/number_rules.h"
-#include "platform/controls.h"
-#include "support/headless_program.h"
 
 namespace movesta::fuzz {
 
@@ -286,111 +284,7 @@ inline std::string CheckDigitKeyFilterOnBytes(std::string_view data)
     return {};
 }
 
-// A weight box after a text was typed or pasted into it holds the first three characters of it.
-inline std::string CheckWeightCut(std::string_view pasted, const TextBox& box)
-{
-    if (box.text() != LeftCharacters(pasted, 3)) {
-        return "the weight box holds \"" + Shown(box.text()) + "\" after \"" + Shown(pasted) +
-               "\" was pasted; expected its first three characters";
-    }
-    return {};
-}
-
-// Typing the data key by key into a weight box lets only digits in, never more than three.
-inline std::string CheckTypedWeight(TextBox& box, std::string_view data)
-{
-    testing::Type(box, data);
-    const std::string& typed = box.text();
-    if (CharacterCount(typed) > 3 || typed.find_first_not_of("0123456789") != std::string::npos) {
-        return "typing left \"" + Shown(typed) + "\" in the weight box";
-    }
-    return {};
-}
-
-// The time-to-burn weight box: typed, only digits get in, never more than three; pasted, any
-// text is cut to three characters; no message ever; red when empty, the normal colour for a
-// weight above 0 and below 800, otherwise the colour it had; nothing else of the window moves.
-inline std::string CheckTimeToBurnWeightBox(std::string_view data)
-{
-    testing::HeadlessProgram program;
-    program.desktop.answerAllOk();
-    Form4& form = program.openTimeToBurn("");
-    const std::string where = "time to burn, input \"" + Shown(data) + "\": ";
-
-    if (std::string failure = CheckTypedWeight(form.Text1, data); !failure.empty()) {
-        return where + failure;
-    }
-    const Color before = form.Text1.backColor();
-    form.Text1.setText(std::string(data));
-    if (std::string failure = CheckWeightCut(data, form.Text1); !failure.empty()) {
-        return where + failure;
-    }
-    const std::string& weight = form.Text1.text();
-    const double value = ReadLeadingNumber(weight);
-    const Color expected = weight.empty()               ? kPureRed
-                           : (value > 0 && value < 800) ? Color::system(Color::Kind::ButtonFace)
-                                                        : before;
-    if (form.Text1.backColor() != expected) {
-        return where + "wrong background of the weight box holding \"" + Shown(weight) + "\"";
-    }
-    if (!program.desktop.messages.empty()) {
-        return where + "a message box was shown";
-    }
-    if (form.List1.listIndex() != -1 || !form.Label13.caption().empty() || form.Text2.text() != "200") {
-        return where + "the weight box changed other fields of the window";
-    }
-    return {};
-}
-
-// The planner weight box: typed, only digits get in, never more than three; pasted, any text is
-// cut to three characters, and a weight that is no number or above 800 shows one message and turns
-// the box red, for good; the list and the totals never move.
-inline std::string CheckPlannerWeightBox(std::string_view data)
-{
-    testing::HeadlessProgram program;
-    program.desktop.answerAllOk();
-    Form7& form = program.openPlanner("");
-    const std::string where = "planner, input \"" + Shown(data) + "\": ";
-
-    if (std::string failure = CheckTypedWeight(form.Text1, data); !failure.empty()) {
-        return where + failure;
-    }
-    const std::string typed = form.Text1.text();
-    const bool wasRed = form.Text1.backColor() == kPureRed;
-    const std::size_t messagesBefore = program.desktop.messages.size();
-    form.Text1.setText(std::string(data));
-    if (std::string failure = CheckWeightCut(data, form.Text1); !failure.empty()) {
-        return where + failure;
-    }
-    const std::string& weight = form.Text1.text();
-    bool rejected = !weight.empty();
-    try {
-        rejected = rejected && ReadDecimalNumber(weight) > 800;
-    } catch (const ConversionError&) {
-    }
-    const int shown = static_cast<int>(program.desktop.messages.size() - messagesBefore);
-    const int expectedMessages = rejected && std::string_view(typed) != data ? 1 : 0;
-    if (shown != expectedMessages) {
-        return where + std::to_string(shown) + " weight messages for \"" + Shown(weight) + "\", expected " +
-               std::to_string(expectedMessages);
-    }
-    if ((shown > 0 || wasRed) && form.Text1.backColor() != kPureRed) {
-        return where + "the weight box is not red after a refused weight";
-    }
-    for (const ListBox* list : {&form.List1, &form.List2, &form.List3, &form.List4, &form.List5}) {
-        if (list->listCount() != 0) {
-            return where + "a row appeared in " + list->name();
-        }
-    }
-    for (const Label* total : {&form.Label24, &form.Label16, &form.Label18, &form.Label21}) {
-        if (total->caption() != "0") {
-            return where + "the total " + total->name() + " changed";
-        }
-    }
-    return {};
-}
-
-// What each fuzz target checks of one input, by the name of the target and of its corpus folder.
+// What the number targets check of one input.
 inline std::string CheckReadDecimalNumberInput(std::string_view data)
 {
     if (std::string failure = CheckReadDecimalNumber(data); !failure.empty()) {
@@ -406,29 +300,6 @@ inline std::string CheckFormatWithMaskInput(std::string_view data)
     }
     return CheckFormatWithMask(DoubleFromBytes(data));
 }
-
-inline std::string CheckKeyFilterInput(std::string_view data)
-{
-    if (std::string failure = CheckDigitKeyFilterOnBytes(data); !failure.empty()) {
-        return failure;
-    }
-    if (std::string failure = CheckPlannerWeightBox(data); !failure.empty()) {
-        return failure;
-    }
-    return CheckTimeToBurnWeightBox(data);
-}
-
-struct FuzzTarget {
-    std::string_view name;
-    std::string (*check)(std::string_view data);
-};
-
-inline constexpr FuzzTarget kFuzzTargets[] = {
-    {"read_leading_number_fuzzer", CheckReadLeadingNumber},
-    {"read_decimal_number_fuzzer", CheckReadDecimalNumberInput},
-    {"format_with_mask_fuzzer", CheckFormatWithMaskInput},
-    {"key_filter_fuzzer", CheckKeyFilterInput},
-};
 
 // A fuzz target stops at the first property that breaks, with the input saved by libFuzzer.
 inline void RequireHolds(const std::string& failure)

@@ -3,7 +3,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // Writes the product page: generate_product_page OUTPUT VERSION ICON.svg PLANNER.svg TIME_TO_BURN.svg
-// Runs at build time, so the page's catalogue is always the one compiled into the program.
+// Runs at build time, so the page's catalogue, examples and shortcuts are always those of the
+// program compiled beside it.
 
 #include <array>
 #include <filesystem>
@@ -14,7 +15,8 @@
 #include <sstream>
 #include <string>
 
-#include "core/product_page.h"
+#include "product_page/product_page.h"
+#include "product_page/program_sessions.h"
 
 namespace {
 
@@ -68,7 +70,13 @@ int main(int argc, char** argv)
         }
         pictures[i] = std::move(*svg);
     }
-    const std::string page = movesta::RenderProductPage(argv[2], {pictures[0], pictures[1], pictures[2]});
+    std::string page;
+    try {
+        page = movesta::RenderProductPage(argv[2], {pictures[0], pictures[1], pictures[2]});
+    } catch (const movesta::SessionError& error) {
+        std::cerr << "generate_product_page: " << error.what() << '\n';
+        return 1;
+    }
     if (!WriteFile(argv[1], page)) {
         std::cerr << "generate_product_page: cannot write " << argv[1] << '\n';
         return 1;

@@ -18,7 +18,8 @@ bash scripts/setup.sh fuzz
 
 targets=("$@")
 if [ ${#targets[@]} -eq 0 ]; then
-    targets=(read_leading_number_fuzzer read_decimal_number_fuzzer format_with_mask_fuzzer key_filter_fuzzer)
+    targets=(read_leading_number_fuzzer read_decimal_number_fuzzer format_with_mask_fuzzer key_filter_fuzzer
+        activity_search_fuzzer)
 fi
 
 build="$root/build/fuzz"

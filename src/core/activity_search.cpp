@@ -46,22 +46,30 @@ std::string FoldForSearch(std::string_view text)
 {
     std::string folded;
     folded.reserve(text.size());
+    bool afterNotUtf8 = false;
     for (std::size_t at = 0; at < text.size();) {
         const char c = text[at];
         if (static_cast<std::uint8_t>(c) < 0x80) {
             folded += (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+            afterNotUtf8 = false;
             ++at;
             continue;
         }
-        const auto [code, length] = DecodeUtf8(text, at);
+        // Not a structured binding: clang 14 (the fuzz build) cannot capture one in a lambda.
+        const Utf8Character character = DecodeUtf8(text, at);
+        const char32_t code = character.code;
+        const std::size_t length = character.length;
         const auto plain = std::find_if(std::begin(kPlainLetters), std::end(kPlainLetters),
                                         [code](const Plain& p) { return code >= p.first && code <= p.last; });
         if (plain != std::end(kPlainLetters))
             folded += plain->letters;
         else if (code == kNoBreakSpace)
             folded += ' ';
-        else if (code < kFirstCombiningAccent || code > kLastCombiningAccent)
-            folded.append(text.substr(at, length)); // kept as it is, well-formed or not
+        else if (code < kFirstCombiningAccent || code > kLastCombiningAccent || afterNotUtf8)
+            // Kept as it is, well-formed or not. An accent after a byte that is not UTF-8 stays
+            // too: dropped, it could join that byte and the next ones into a new letter.
+            folded.append(text.substr(at, length));
+        afterNotUtf8 = code == kNotUtf8;
         at += length;
     }
     return folded;

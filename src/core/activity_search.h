@@ -14,7 +14,8 @@
 namespace movesta {
 
 // The text as the search compares it: lower case, accented Latin letters as their plain letters
-// ("é" as "e", "ß" as "ss"), combining accents dropped. Other characters stay as they are.
+// ("é" as "e", "ß" as "ss"), combining accents dropped. Other characters stay as they are, and
+// so does an accent after a byte that is not UTF-8, so that folding twice folds nothing more.
 std::string FoldForSearch(std::string_view text);
 
 class ActivitySearch {

@@ -8,46 +8,32 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <set>
 #include <string>
 
-#include "../../fuzz/checks.h"
+#include "../../fuzz/targets.h"
+#include "support/fuzz_corpus.h"
 
 namespace movesta {
 namespace {
 
-namespace fs = std::filesystem;
-
-const fs::path kCorpus = fs::path(__FILE__).parent_path() / "../../fuzz/corpus";
-
-std::string readBytes(const fs::path& file)
-{
-    std::ifstream in(file, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
+using testing::kFuzzCorpus;
 
 TEST(FuzzCorpus, EveryCommittedInputKeepsItsTargetsProperties)
 {
-    ASSERT_TRUE(fs::is_directory(kCorpus)) << kCorpus;
+    ASSERT_TRUE(std::filesystem::is_directory(kFuzzCorpus)) << kFuzzCorpus;
     std::set<std::string> known;
     for (const auto& target : fuzz::kFuzzTargets) {
         known.emplace(target.name);
-        const fs::path folder = kCorpus / target.name;
-        ASSERT_TRUE(fs::is_directory(folder)) << "no corpus for " << target.name;
-        int replayed = 0;
-        for (const auto& entry : fs::directory_iterator(folder)) {
-            if (!entry.is_regular_file())
-                continue;
-            const std::string data = readBytes(entry.path());
-            EXPECT_EQ(target.check(data), "") << entry.path();
-            ++replayed;
-        }
+        ASSERT_TRUE(std::filesystem::is_directory(kFuzzCorpus / target.name))
+            << "no corpus for " << target.name;
+        const std::vector<testing::CorpusInput> inputs = testing::FuzzCorpus(target.name);
+        for (const testing::CorpusInput& input : inputs)
+            EXPECT_EQ(target.check(input.data), "") << input.file;
         // The seeds are what the fuzzers start from; a folder emptied by mistake must not pass.
-        EXPECT_GE(replayed, 20) << target.name;
+        EXPECT_GE(inputs.size(), 20u) << target.name;
     }
-    for (const auto& entry : fs::directory_iterator(kCorpus))
+    for (const auto& entry : std::filesystem::directory_iterator(kFuzzCorpus))
         EXPECT_TRUE(known.count(entry.path().filename().string())) << "no fuzz target for " << entry.path();
 }
 
@@ -65,20 +51,6 @@ TEST(FuzzCorpus, WrittenNumberCheckKnowsTheNotation)
     };
     for (const auto& c : cases)
         EXPECT_EQ(fuzz::IsWrittenNumber(c.text), c.written) << '"' << c.text << '"';
-}
-
-// A weight box without the three-character rule is what the weight check must catch.
-TEST(FuzzCorpus, WeightCutCheckCatchesABoxThatKeepsTheWholeText)
-{
-    testing::FakeDesktop desktop;
-    Window window(desktop, "plain");
-    TextBox box(window, "Text1");
-    for (const char* pasted : {"12345", "9999", "\xc3\xa9\xc3\xa9\xc3\xa9\xc3\xa9"}) {
-        box.setText(pasted);
-        EXPECT_NE(fuzz::CheckWeightCut(pasted, box), "") << pasted;
-        box.setText(LeftCharacters(pasted, 3));
-        EXPECT_EQ(fuzz::CheckWeightCut(pasted, box), "") << pasted;
-    }
 }
 
 } // namespace

@@ -4,7 +4,7 @@
 
 #pragma once
 
-// Desktop services for tests, fuzz targets and the soak: records every call and answers message
+// Desktop services for tests and the soak: records every call and answers message
 // boxes and number dialogs from a script. A dialog that nobody expected, or a scripted answer left unused
 // when the fake goes, is a failure: it would hang a real run, or the test did not go where it meant to.
 
@@ -28,8 +28,8 @@ struct MessageCall {
 
 class FakeDesktop : public DesktopServices {
 public:
-    // How failures are reported: by default the message is printed and the program aborts (fuzz
-    // targets, soak); the GoogleTest programs report them as failures of the running test.
+    // How failures are reported: by default the message is printed and the program aborts (the
+    // soak); the GoogleTest programs report them as failures of the running test.
     using FailureHandler = void (*)(const std::string& failure);
     static void setFailureHandler(FailureHandler handler);
 

@@ -5,7 +5,7 @@
 #pragma once
 
 // The program without the screen: the three windows wired as the real program wires them, the
-// desktop faked, the main window loaded and shown. Tests, fuzz targets and the soak drive it as a
+// desktop faked, the main window loaded and shown. Tests and the soak drive it as a
 // user's session.
 
 #include <string>

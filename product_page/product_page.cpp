@@ -2,69 +2,68 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "core/product_page.h"
+#include "product_page/product_page.h"
 
+#include <QByteArray>
+
+#include <algorithm>
 #include <array>
 #include <cstddef>
-#include <cstdint>
 #include <initializer_list>
 
 #include "core/catalogue.h"
+#include "core/text.h"
+#include "product_page/program_sessions.h"
 
 namespace movesta {
 
 namespace {
 
-struct PlannerShortcut {
-    std::string_view keys;    // as the planner's menu shows them
-    std::string_view command; // the menu item's caption
+// What each command of the planner's menu does, by the menu item's name. The keys and the
+// captions are the menu's own; a command without its line here stops the page from being written.
+struct MenuEffect {
+    std::string_view item;
     std::string_view effect;
 };
 
-constexpr std::array<PlannerShortcut, 5> kPlannerShortcuts{{
-    {"Del", "Delete Selected", "deletes the selected row"},
-    {"Shift+Del", "Delete All", "deletes every row, after asking first"},
-    {"Ctrl+S", "Save Report...", "saves the report as a document, a spreadsheet (CSV), a web page or text"},
-    {"Ctrl+C", "Copy to Clipboard", "copies the list as a report, a table where one can be pasted"},
-    {"Ctrl+I", "Exit", "closes the planner"},
+constexpr std::array<MenuEffect, 6> kMenuEffects{{
+    {"br_p", "deletes the selected row"},
+    {"br_s", "deletes every row, after asking first"},
+    {"spr", "saves the report as a document, a spreadsheet (CSV), a web page or text"},
+    {"kopi", "copies the list as a report, a table where one can be pasted"},
+    {"izl", "closes the planner"},
+    {"cilj", "asks for a target energy in kcal; the totals then show the share of it reached"},
 }};
 
-// Worked examples, each one session in a calculator, written as the program shows them.
+// Worked examples: what is typed and chosen in each session. What the calculator shows is
+// worked out by the program's own windows when the page is written.
 struct PlannerExample {
     std::string_view weight;
     std::string_view activity;
     std::string_view hours;
     std::string_view minutes;
-    std::string_view kj;
-    std::string_view kcal;
 };
 
 constexpr std::array<PlannerExample, 3> kPlannerExamples{{
-    {"70", "Accordion, playing", "1", "30", "787,5", "189,0"},
-    {"70", "Aerobic, low impact", "0", "45", "1102,5", "262,5"},
-    {"55", "Bicycling, < 16 km/h, general leisure, to work or for pleasure", "2", "15", "2103,8", "495,0"},
+    {"70", "Accordion, playing", "1", "30"},
+    {"70", "Aerobic, low impact", "0", "45"},
+    {"55", "Bicycling, < 16 km/h, general leisure, to work or for pleasure", "2", "15"},
 }};
 
 struct TimeToBurnExample {
     std::string_view weight;
     std::string_view energy;
     std::string_view activity;
-    std::string_view time;
 };
 
 constexpr std::array<TimeToBurnExample, 4> kTimeToBurnExamples{{
-    {"70", "200", "Aerobic, low impact", "34 min"},
-    {"50", "199", "Bakery, general", "60 min"},
-    {"70", "200", "Accordion, playing", "1 h : 35 min"},
-    {"50", "300", "Bakery, general", "1 h : 30 min"},
+    {"70", "200", "Aerobic, low impact"},
+    {"50", "199", "Bakery, general"},
+    {"70", "200", "Accordion, playing"},
+    {"50", "300", "Bakery, general"},
 }};
 
-struct PoundsExample {
-    std::string_view pounds;
-    std::string_view kilograms;
-};
-
-constexpr std::array<PoundsExample, 3> kPoundsExamples{{{"150", "68"}, {"151", "69"}, {"2", "1"}}};
+constexpr std::array<std::string_view, 3> kPoundsExamples{"150", "151", "2"};
 
 constexpr std::string_view kStyle = R"css(
 :root { --teal: #0f766e; --teal-light: #ccfbf1; --orange: #f97316; --slate: #1e293b; --muted: #64748b;
@@ -117,38 +116,13 @@ footer { border-top: 1px solid var(--line); color: var(--muted); font-size: .9re
 @media print { nav { display: none; } #catalogue-table thead th { position: static; } }
 )css";
 
-void AppendBase64(std::string& out, std::string_view data)
-{
-    static constexpr char kDigits[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/";
-    std::size_t i = 0;
-    for (; i + 3 <= data.size(); i += 3) {
-        const std::uint32_t group = (std::uint32_t(std::uint8_t(data[i])) << 16) |
-                                    (std::uint32_t(std::uint8_t(data[i + 1])) << 8) |
-                                    std::uint32_t(std::uint8_t(data[i + 2]));
-        out += kDigits[(group >> 18) & 63];
-        out += kDigits[(group >> 12) & 63];
-        out += kDigits[(group >> 6) & 63];
-        out += kDigits[group & 63];
-    }
-    const std::size_t rest = data.size() - i;
-    if (rest == 0)
-        return;
-    std::uint32_t group = std::uint32_t(std::uint8_t(data[i])) << 16;
-    if (rest == 2)
-        group |= std::uint32_t(std::uint8_t(data[i + 1])) << 8;
-    out += kDigits[(group >> 18) & 63];
-    out += kDigits[(group >> 12) & 63];
-    out += rest == 2 ? kDigits[(group >> 6) & 63] : '=';
-    out += '=';
-}
-
 // A picture as an <img> whose source is the SVG itself; decorative, so its text is empty.
 void AppendPicture(std::string& out, std::string_view svg)
 {
     if (svg.empty())
         return;
     out += R"(<img alt="" src="data:image/svg+xml;base64,)";
-    AppendBase64(out, svg);
+    out += QByteArray::fromRawData(svg.data(), static_cast<qsizetype>(svg.size())).toBase64().toStdString();
     out += R"(">)";
 }
 
@@ -171,7 +145,7 @@ void AppendRow(std::string& out, std::initializer_list<Cell> cells)
             out += '"';
         }
         out += '>';
-        out += EscapeHtml(cell.text);
+        AppendMarkup(out, cell.text);
         out += "</td>";
     }
     out += "</tr>\n";
@@ -182,7 +156,7 @@ void AppendHead(std::string& out, std::initializer_list<Cell> headings)
     out += "<thead><tr>";
     for (const Cell& heading : headings) {
         out += heading.number ? R"(<th scope="col" class="number">)" : R"(<th scope="col">)";
-        out += EscapeHtml(heading.text);
+        AppendMarkup(out, heading.text);
         out += "</th>";
     }
     out += "</tr></thead>\n<tbody>\n";
@@ -194,7 +168,7 @@ void AppendHeader(std::string& out, std::string_view version, std::string_view i
     AppendPicture(out, icon);
     out += "<div><h1>Movesta</h1>\n<p class=\"tagline\">The energy you spend in physical activity, "
            "and the time it takes to spend it.</p>\n<span class=\"version\">Version ";
-    out += EscapeHtml(version);
+    AppendMarkup(out, version);
     out += "</span></div></div></header>\n";
     out += "<nav><ul><li><a href=\"#calculators\">The calculators</a></li>"
            "<li><a href=\"#how\">How it computes</a></li><li><a href=\"#keyboard\">Keyboard</a></li>"
@@ -211,7 +185,9 @@ void AppendCalculators(std::string& out, const ProductPagePictures& pictures)
            "<div class=\"cards\">\n<div class=\"card\">";
     AppendPicture(out, pictures.planner);
     out += "<h3>Energy expenditure planner</h3>\n"
-           "<p>Choose one of the 478 activities of the catalogue (type any words of its name to find "
+           "<p>Choose one of the ";
+    out += std::to_string(kCatalogue.size());
+    out += " activities of the catalogue (type any words of its name to find "
            "it) and a duration in hours (0 to 12) and "
            "minutes (0 to 55, in steps of five): the energy it costs shows at once, in kJ and in kcal. "
            "Add it to the list with the plus picture; the list keeps running totals of time and "
@@ -238,13 +214,15 @@ void AppendHowItComputes(std::string& out)
            "<table id=\"planner-examples\"><caption>Examples in the planner</caption>\n";
     AppendHead(
         out, {{"Weight (kg)", true}, {"Activity"}, {"h", true}, {"min", true}, {"kJ", true}, {"kcal", true}});
-    for (const PlannerExample& e : kPlannerExamples)
+    for (const PlannerExample& e : kPlannerExamples) {
+        const EnergyShown energy = PlannerPreview(e.weight, e.activity, e.hours, e.minutes);
         AppendRow(out, {{e.weight, true},
                         {e.activity},
                         {e.hours, true},
                         {e.minutes, true},
-                        {e.kj, true, true},
-                        {e.kcal, true, true}});
+                        {energy.kj, true, true},
+                        {energy.kcal, true, true}});
+    }
     out += "</tbody></table>\n";
 
     out += "<h3>Time to burn an amount of energy</h3>\n"
@@ -257,8 +235,10 @@ void AppendHowItComputes(std::string& out)
            "Those minutes are therefore exact to about one minute.</p>\n"
            "<table id=\"time-to-burn-examples\"><caption>Examples of the time to burn</caption>\n";
     AppendHead(out, {{"Weight (kg)", true}, {"Energy (kcal)", true}, {"Activity"}, {"Time", true}});
-    for (const TimeToBurnExample& e : kTimeToBurnExamples)
-        AppendRow(out, {{e.weight, true}, {e.energy, true}, {e.activity}, {e.time, true, true}});
+    for (const TimeToBurnExample& e : kTimeToBurnExamples) {
+        const std::string time = TimeToBurn(e.weight, e.energy, e.activity);
+        AppendRow(out, {{e.weight, true}, {e.energy, true}, {e.activity}, {time, true, true}});
+    }
     out += "</tbody></table>\n";
 
     out += "<h3>Pounds to kilograms</h3>\n"
@@ -267,8 +247,10 @@ void AppendHowItComputes(std::string& out)
            "calculators receive whole kilograms, halves rounded away from zero.</p>\n"
            "<table id=\"pounds-examples\" class=\"compact\"><caption>Examples of the conversion</caption>\n";
     AppendHead(out, {{"Pounds", true}, {"Kilograms", true}});
-    for (const PoundsExample& e : kPoundsExamples)
-        AppendRow(out, {{e.pounds, true}, {e.kilograms, true, true}});
+    for (const std::string_view pounds : kPoundsExamples) {
+        const std::string kilograms = KilogramsForPounds(pounds);
+        AppendRow(out, {{pounds, true}, {kilograms, true, true}});
+    }
     out += "</tbody></table>\n</section>\n";
 }
 
@@ -278,13 +260,17 @@ void AppendKeyboard(std::string& out)
            "<table id=\"planner-keys\"><caption>Shortcuts of the planner&#39;s menu; they work whichever "
            "box has the focus</caption>\n";
     AppendHead(out, {{"Keys"}, {"Command"}, {"What it does"}});
-    for (const PlannerShortcut& s : kPlannerShortcuts) {
+    for (const MenuCommand& command : PlannerMenuCommands()) {
+        const auto effect = std::find_if(kMenuEffects.begin(), kMenuEffects.end(),
+                                         [&](const MenuEffect& e) { return e.item == command.item; });
+        if (effect == kMenuEffects.end())
+            throw SessionError("the planner's menu item " + command.item + " has no line on the page");
         out += "<tr><td><kbd>";
-        out += EscapeHtml(s.keys);
+        AppendMarkup(out, command.shortcut);
         out += "</kbd></td><td>";
-        out += EscapeHtml(s.command);
+        AppendMarkup(out, command.caption);
         out += "</td><td>";
-        out += EscapeHtml(s.effect);
+        AppendMarkup(out, effect->effect);
         out += "</td></tr>\n";
     }
     out += "</tbody></table>\n"
@@ -318,34 +304,6 @@ void AppendCatalogue(std::string& out)
 
 } // namespace
 
-std::string EscapeHtml(std::string_view text)
-{
-    std::string out;
-    out.reserve(text.size());
-    for (const char c : text) {
-        switch (c) {
-        case '&':
-            out += "&amp;";
-            break;
-        case '<':
-            out += "&lt;";
-            break;
-        case '>':
-            out += "&gt;";
-            break;
-        case '"':
-            out += "&quot;";
-            break;
-        case '\'':
-            out += "&#39;";
-            break;
-        default:
-            out += c;
-        }
-    }
-    return out;
-}
-
 std::string RenderProductPage(std::string_view version, const ProductPagePictures& pictures)
 {
     std::string out;
@@ -363,7 +321,7 @@ std::string RenderProductPage(std::string_view version, const ProductPagePicture
     AppendCatalogue(out);
     out += "</main>\n<footer>&copy; 2026 The Movesta developers. Free software: use, share and improve "
            "it. Movesta ";
-    out += EscapeHtml(version);
+    AppendMarkup(out, version);
     out += ".</footer>\n</body>\n</html>\n";
     return out;
 }

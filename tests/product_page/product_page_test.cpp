@@ -7,7 +7,7 @@
 // character it leaves unescaped or a worked example the program no longer agrees with fails
 // here instead of misleading a reader.
 
-#include "core/product_page.h"
+#include "product_page/product_page.h"
 
 #include <gtest/gtest.h>
 
@@ -23,6 +23,7 @@
 #include <vector>
 
 #include "core/catalogue.h"
+#include "core/text.h"
 #include "support/headless_program.h"
 
 namespace movesta {
@@ -252,8 +253,9 @@ TEST(ProductPage, PicturesAreEmbeddedByteForByte)
 
 TEST(ProductPage, EscapedTextReadsBackExactly)
 {
-    std::string everyAscii;
-    for (int c = 1; c < 128; ++c)
+    // Every ASCII character a document may hold; the other control characters read back as U+FFFD.
+    std::string everyAscii = "\t\n\r";
+    for (int c = 0x20; c < 128; ++c)
         everyAscii += static_cast<char>(c);
     const std::vector<std::string> texts{
         "",
@@ -266,10 +268,14 @@ TEST(ProductPage, EscapedTextReadsBackExactly)
         everyAscii,
     };
     for (const std::string& text : texts) {
-        const std::string escaped = EscapeHtml(text);
+        const std::string escaped = Markup(text);
         EXPECT_EQ(escaped.find_first_of("<>\"'"), std::string::npos) << escaped;
         EXPECT_EQ(TextOf(escaped), text);
     }
+    EXPECT_EQ(TextOf(Markup("a\x01\x1F"
+                            "b")),
+              "a\xEF\xBF\xBD\xEF\xBF\xBD"
+              "b");
     // The version goes through the same escaping.
     const std::string page = RenderProductPage("2.0 <beta>", {});
     EXPECT_NE(page.find("Version 2.0 &lt;beta&gt;"), std::string::npos);
@@ -337,8 +343,9 @@ TEST(ProductPage, ShortcutsAreThoseOfThePlannersMenu)
     Session session;
     Form7* form = &session.openPlanner("70");
     std::set<std::pair<std::string, std::string>> usable;
-    for (const MenuItem* item : {&form->br_p, &form->br_s, &form->spr, &form->kopi, &form->izl})
-        if (item->visible() && item->enabled())
+    for (const Control* control : form->controls())
+        if (const auto* item = dynamic_cast<const MenuItem*>(control);
+            item && item->visible() && item->enabled())
             usable.emplace(item->shortcut(), item->caption());
 
     std::set<std::pair<std::string, std::string>> listed;

@@ -5,10 +5,11 @@
 #pragma once
 
 // The product page that ships with the program: what the two calculators do and how they
-// compute, worked examples, the keyboard, and the whole activity catalogue. It is rendered from
-// the program's own table at build time, so the page can never list other factors than the
-// program uses. The page is one self-contained HTML file: inline style, pictures as data
-// addresses, no script, no outside resource.
+// compute, worked examples, the keyboard, and the whole activity catalogue. It is rendered at
+// build time from the program's own table, and its examples and shortcuts from sessions with the
+// program's windows, so the page can never state other factors, results or keys than the program
+// has. The page is one self-contained HTML file: inline style, pictures as data addresses, no
+// script, no outside resource.
 
 #include <string>
 #include <string_view>
@@ -22,11 +23,8 @@ struct ProductPagePictures {
     std::string_view timeToBurn; // beside the time-to-burn calculator's description
 };
 
-// Text with the characters that HTML gives a meaning (& < > " ') written as references, so
-// it reads back exactly inside an element or a quoted attribute.
-std::string EscapeHtml(std::string_view text);
-
-// The whole page. `version` is shown in its header and footer.
+// The whole page. `version` is shown in its header and footer. Throws SessionError when a
+// worked example or a menu command cannot be read from the windows.
 std::string RenderProductPage(std::string_view version, const ProductPagePictures& pictures);
 
 } // namespace movesta
