@@ -26,13 +26,16 @@ struct MenuEffect {
     std::string_view effect;
 };
 
-constexpr std::array<MenuEffect, 6> kMenuEffects{{
+constexpr std::array<MenuEffect, 9> kMenuEffects{{
     {"br_p", "deletes the selected row"},
     {"br_s", "deletes every row, after asking first"},
-    {"spr", "saves the report as a document, a spreadsheet (CSV), a web page or text"},
+    {"spr", "saves the report as a document, a spreadsheet (CSV), a web page, text or PDF"},
+    {"isp", "prints the report, the column headings on every page"},
     {"kopi", "copies the list as a report, a table where one can be pasted"},
     {"izl", "closes the planner"},
     {"cilj", "asks for a target energy in kcal; the totals then show the share of it reached"},
+    {"sdn", "adds the list's rows to a day of the diary, kept on this computer"},
+    {"dnev", "opens the diary: a month of days, a day's rows and totals, a chart of kcal a day"},
 }};
 
 // Worked examples: what is typed and chosen in each session. What the calculator shows is

@@ -9,6 +9,7 @@
 #include <optional>
 
 #include "app/register_windows.h"
+#include "diary/sqlite_diary_store.h"
 #include "main_window/form1.h"
 #include "planner/form7.h"
 #include "platform/controls.h"
@@ -52,6 +53,29 @@ public:
         asked.push_back("to write " + path);
         return "not written";
     }
+    bool fileExists(const std::string&) const override { return false; }
+    std::string writeDocument(const std::string& path, const std::vector<PlannerReport>&,
+                              DocumentFormat) override
+    {
+        asked.push_back("to write " + path);
+        return "not written";
+    }
+    std::string printReport(const PlannerReport&) override
+    {
+        asked.emplace_back("to print");
+        return {};
+    }
+    std::string today() const override { return "2026-01-01"; }
+    std::optional<std::string> askDate(const DateQuestion& question) override
+    {
+        asked.push_back("a date: " + question.prompt);
+        return std::nullopt;
+    }
+    std::optional<DateRange> askDateRange(const std::string& title, const DateRange&) override
+    {
+        asked.push_back("dates: " + title);
+        return std::nullopt;
+    }
 
     std::vector<std::string> asked;
 };
@@ -62,7 +86,7 @@ public:
     explicit Session(std::string_view example)
         : m_example(example)
     {
-        RegisterWindows(m_windows, m_desktop);
+        RegisterWindows(m_windows, m_desktop, m_diary);
         m_main = m_windows.show<Form1>();
     }
 
@@ -118,6 +142,8 @@ private:
 
     std::string m_example;
     NoDesktop m_desktop; // outlives the windows
+    // No example reads or saves a day: a diary that never is.
+    SqliteDiaryStore m_diary{"/nonexistent/movesta-examples/diary.sqlite"};
     WindowManager m_windows;
     Form1* m_main = nullptr;
 };
