@@ -14,8 +14,8 @@
 #include <cstdio>
 #include <string>
 
-#include "e2e_support.h"
 #include "diary/diary.h"
+#include "e2e_support.h"
 #include "planner/form7.h"
 
 int main(int argc, char** argv)
