@@ -20,6 +20,7 @@
 #include <utility>
 #include <vector>
 
+#include "diary/diary.h"
 #include "e2e_support.h"
 #include "planner/form7.h"
 #include "platform/qt/pictures.h"
@@ -417,6 +418,51 @@ TEST(KeyboardE2E, ScreenReadersSeePushButtonsThatPress)
     QAccessibleInterface* total = QAccessible::queryAccessibleInterface(s.widget(f7, f7.Label21));
     EXPECT_EQ(total->role(), QAccessible::StaticText);
     EXPECT_EQ(total->text(QAccessible::Name), "0");
+}
+
+// The diary by keys alone: Ctrl+D saves the day, Ctrl+J opens the window, Tab walks calendar,
+// rows, chart and buttons in that order and round, each named for a screen reader; the arrows
+// choose a day and Space on a button runs it.
+TEST(KeyboardE2E, TheDiaryIsWalkedAndUsedByKeys)
+{
+    testing::App app;
+    app.form1->Text1.setText("70");
+    app.form1->Image1.click();
+    Form7& planner = *app.windows->find<Form7>();
+    planner.Combo1.choose(0);
+    planner.Image5.click();
+    ASSERT_TRUE(app.activate(planner));
+    app.desktop.expectDate("2026-12-08");
+    press(Qt::Key_D, Qt::ControlModifier);
+    press(Qt::Key_J, Qt::ControlModifier);
+    Diary* diary = app.windows->find<Diary>();
+    ASSERT_NE(diary, nullptr);
+    ASSERT_TRUE(app.activate(*diary));
+    const Control* walk[] = {&diary->Month,         &diary->Activities,  &diary->Chart,
+                             &diary->OpenInPlanner, &diary->DeleteEntry, &diary->Export};
+    ASSERT_TRUE(tabTo(app.view(*diary)->widgetOf(diary->Month)));
+    for (std::size_t i = 1; i <= std::size(walk); ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        const QWidget* expected = app.view(*diary)->widgetOf(*walk[i % std::size(walk)]);
+        EXPECT_TRUE(holdsFocus(expected)) << walk[i % std::size(walk)]->name();
+        EXPECT_FALSE(QAccessible::queryAccessibleInterface(const_cast<QWidget*>(expected))
+                         ->text(QAccessible::Name)
+                         .isEmpty())
+            << walk[i % std::size(walk)]->name();
+    }
+    EXPECT_EQ(app.view(*diary)->widgetOf(diary->Chart)->accessibleDescription().toStdString(),
+              diary->Chart.description());
+
+    // From the 9th, one day back is the day saved; its row goes to the planner by Space.
+    ASSERT_TRUE(holdsFocus(app.view(*diary)->widgetOf(diary->Month)));
+    press(Qt::Key_Left);
+    EXPECT_EQ(diary->Month.date(), "2026-12-08");
+    EXPECT_EQ(diary->Activities.listCount(), 1);
+    ASSERT_TRUE(tabTo(app.view(*diary)->widgetOf(diary->OpenInPlanner)));
+    app.desktop.expectMessage(kAnswerYes); // the planner's list is not empty
+    press(Qt::Key_Space);
+    EXPECT_EQ(planner.List1.listCount(), 1);
+    EXPECT_TRUE(app.desktop.messages.size() == 1u);
 }
 
 } // namespace
