@@ -228,7 +228,11 @@ TEST(DiaryStore, AProcessKilledAtAnyMomentLeavesEveryCommittedEntryAndAWholeFile
         ASSERT_EQ(::pipe(pipe), 0);
         const pid_t child = saver(diary.store.path(), pipe[1], 1000000);
         close(pipe[1]);
-        usleep(std::uniform_int_distribution<useconds_t>(200, 20000)(random));
+        // After its first commit, so that every kill falls among saves however slow the machine.
+        char first = 0;
+        ASSERT_EQ(read(pipe[0], &first, 1), 1);
+        ++committed;
+        usleep(std::uniform_int_distribution<useconds_t>(0, 20000)(random));
         ::kill(child, SIGKILL);
         waitpid(child, nullptr, 0);
         char buffer[4096];
@@ -243,7 +247,7 @@ TEST(DiaryStore, AProcessKilledAtAnyMomentLeavesEveryCommittedEntryAndAWholeFile
         ASSERT_LE(entries, committed + 1) << "after kill " << kill;
         committed = entries;
     }
-    EXPECT_GT(committed, 400); // the kills fell among saves, not before the first
+    EXPECT_GT(committed, 200); // each child committed before its kill
 }
 
 TEST(DiaryStore, TwoProgramsSavingAtOnceKeepBothSaves)
