@@ -20,6 +20,7 @@
 #include <string_view>
 
 #include "core/number_rules.h"
+#include "core/text.h"
 
 namespace movesta::fuzz {
 
@@ -51,6 +52,19 @@ inline std::string Shown(double value)
     out.precision(17);
     out << value;
     return out.str();
+}
+
+// Whether the text is well-formed UTF-8, as the program's one decoder reads it.
+inline bool IsUtf8(std::string_view text)
+{
+    for (std::size_t at = 0; at < text.size();) {
+        const Utf8Character character = DecodeUtf8(text, at);
+        if (character.code == kNotUtf8) {
+            return false;
+        }
+        at += character.length;
+    }
+    return true;
 }
 
 // The number notation as the program writes it: an optional '-', digits without a superfluous

@@ -17,20 +17,8 @@
 #include "checks.h"
 #include "core/activity_search.h"
 #include "core/catalogue.h"
-#include "core/text.h"
 
 namespace movesta::fuzz {
-
-inline bool IsUtf8(std::string_view text)
-{
-    for (std::size_t at = 0; at < text.size();) {
-        const Utf8Character character = DecodeUtf8(text, at);
-        if (character.code == kNotUtf8)
-            return false;
-        at += character.length;
-    }
-    return true;
-}
 
 // Folding leaves no ASCII capital, is plain lower case on ASCII, keeps UTF-8 well-formed, and
 // folding again changes nothing.

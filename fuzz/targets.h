@@ -11,6 +11,7 @@
 #include <string_view>
 
 #include "checks.h"
+#include "report_checks.h"
 #include "search_checks.h"
 
 namespace movesta::fuzz {
@@ -26,6 +27,7 @@ inline constexpr FuzzTarget kFuzzTargets[] = {
     {"format_with_mask_fuzzer", CheckFormatWithMaskInput},
     {"key_filter_fuzzer", CheckDigitKeyFilterOnBytes},
     {"activity_search_fuzzer", CheckActivitySearchInput},
+    {"report_formats_fuzzer", CheckReportForms},
 };
 
 } // namespace movesta::fuzz

@@ -19,7 +19,7 @@ bash scripts/setup.sh fuzz
 targets=("$@")
 if [ ${#targets[@]} -eq 0 ]; then
     targets=(read_leading_number_fuzzer read_decimal_number_fuzzer format_with_mask_fuzzer key_filter_fuzzer
-        activity_search_fuzzer)
+        activity_search_fuzzer report_formats_fuzzer)
 fi
 
 build="$root/build/fuzz"
@@ -38,8 +38,12 @@ for target in "${targets[@]}"; do
     artifacts="$work/$target/artifacts"
     mkdir -p "$corpus" "$artifacts"
     cp -r "fuzz/corpus/$target/." "$corpus/"
+    # The report's names may be as long as a pasted megabyte, tried from the start rather than after
+    # libFuzzer's slow growth of lengths; the other inputs stay at libFuzzer's own lengths.
+    options=()
+    [ "$target" = report_formats_fuzzer ] && options+=(-max_len=1048576 -len_control=0)
     status=0
-    "$build/fuzz/$target" -max_total_time="${FUZZ_SECONDS:-60}" -timeout=10 -rss_limit_mb=2048 \
+    "$build/fuzz/$target" -max_total_time="${FUZZ_SECONDS:-60}" -timeout=10 -rss_limit_mb=2048 "${options[@]}" \
         -print_final_stats=1 -artifact_prefix="$artifacts/" "$corpus" >"$work/$target/log" 2>&1 || status=$?
     grep -E '^(stat::number_of_executed_units|stat::peak_rss_mb|#[0-9]+ +DONE)' "$work/$target/log" || true
     found=()
