@@ -164,10 +164,11 @@ inline std::string CheckReportForms(std::string_view data)
     const std::string text = ReportText(report);
     std::size_t from = 0;
     for (const ReportRow& row : report.rows) {
-        const void* found = ::memmem(text.data() + from, text.size() - from, row[0].data(), row[0].size());
+        const void* found =
+            ::memmem(text.data() + from, text.size() - from, row.activity.data(), row.activity.size());
         if (found == nullptr)
-            return where + "the text lacks the name \"" + Shown(row[0]) + "\"";
-        from = static_cast<std::size_t>(static_cast<const char*>(found) - text.data()) + row[0].size();
+            return where + "the text lacks the name \"" + Shown(row.activity) + "\"";
+        from = static_cast<std::size_t>(static_cast<const char*>(found) - text.data()) + row.activity.size();
     }
     return {};
 }
