@@ -32,14 +32,16 @@ std::vector<DiaryEntry> dayOfRows()
 {
     std::vector<DiaryEntry> rows;
     for (int i = 0; i < 8; ++i)
-        rows.push_back({.activity = "Walking 5,5 km/h, on level ground, brisk pace, firm surface",
+        rows.push_back({.day = {},
+                        .activity = "Walking 5,5 km/h, on level ground, brisk pace, firm surface",
                         .hours = "1",
                         .minutes = "30",
                         .kilojoules = "1470,0",
                         .kilocalories = "350,0",
                         .weight = "70",
                         .exactKilojoules = 1470,
-                        .exactKilocalories = 350});
+                        .exactKilocalories = 350,
+                        .savedAt = {}});
     return rows;
 }
 

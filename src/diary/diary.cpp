@@ -273,7 +273,9 @@ std::vector<PlannerReport> Diary::RangeReport(const std::string& first, const st
     const auto section = [&](std::string heading, std::vector<DiaryEntry>::const_iterator from,
                              std::vector<DiaryEntry>::const_iterator to, bool rows) {
         const TotalsRow totals = totalsOf({from, to});
-        PlannerReport report{.heading = keep(std::move(heading)), .columns = columns};
+        PlannerReport report;
+        report.heading = keep(std::move(heading));
+        report.columns = columns;
         if (rows)
             for (auto entry = from; entry != to; ++entry)
                 report.rows.push_back({.activity = entry->activity,

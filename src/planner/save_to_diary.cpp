@@ -37,14 +37,16 @@ void Form7::SaveToDiary()
     entries.reserve(static_cast<std::size_t>(rows));
     for (int i = 0; i < rows; ++i) {
         const RowEnergy& energy = m_rowEnergies.at(static_cast<std::size_t>(i));
-        entries.push_back({.activity = List1.item(i),
+        entries.push_back({.day = *day,
+                           .activity = List1.item(i),
                            .hours = List2.item(i),
                            .minutes = List5.item(i),
                            .kilojoules = List3.item(i),
                            .kilocalories = List4.item(i),
                            .weight = energy.weight,
                            .exactKilojoules = energy.kilojoules,
-                           .exactKilocalories = energy.kilocalories});
+                           .exactKilocalories = energy.kilocalories,
+                           .savedAt = {}});
     }
     try {
         m_diary.appendToDay(*day, std::move(entries), Label23.caption());

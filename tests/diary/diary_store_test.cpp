@@ -39,14 +39,16 @@ void sql(const std::string& path, const char* statements)
 
 DiaryEntry entry(std::string activity, double kcal = 1.5)
 {
-    return {.activity = std::move(activity),
+    return {.day = {},
+            .activity = std::move(activity),
             .hours = "1",
             .minutes = "30",
             .kilojoules = "6,3",
             .kilocalories = "1,5",
             .weight = "70",
             .exactKilojoules = kcal * 4.2,
-            .exactKilocalories = kcal};
+            .exactKilocalories = kcal,
+            .savedAt = {}};
 }
 
 // The entries a diary file holds, counted by another connection; -1 when it cannot be read.
@@ -81,8 +83,10 @@ TEST(DiaryStore, WhatIsSavedReadsBackAsItWasAndNothingIsWrittenBeforeTheFirstSav
     EXPECT_FALSE(std::filesystem::exists(diary.store.path()));
 
     const std::string odd[] = {"Dance \"Kolo\" 'with' <friends> & me  ",
-                               "\xC4\x8Cajanka \xE2\x80\x94 na\xC5\xA1a", std::string(1000, 'x'),
-                               std::string("nul\0inside", 10)};
+                               "\xC4\x8C"
+                               "ajanka \xE2\x80\x94 na\xC5\xA1"
+                               "a",
+                               std::string(1000, 'x'), std::string("nul\0inside", 10)};
     diary.store.appendToDay("2026-12-09", {entry(odd[0]), entry(odd[1])}, "1500");
     diary.store.appendToDay("2026-12-09", {entry(odd[2]), entry(odd[3])}, "");
     diary.store.appendToDay("2026-12-01", {entry("Jogging, general", 2.25)}, "");

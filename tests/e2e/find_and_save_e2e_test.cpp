@@ -433,7 +433,8 @@ TEST(QtDesktopServicesFiles, ThePrintDialogOpensAndCancelsQuietly)
         }
     });
     poll.start(20);
-    PlannerReport report{.heading = "Physical activities"};
+    PlannerReport report;
+    report.heading = "Physical activities";
     EXPECT_EQ(desktop.printReport(report), "");
     EXPECT_TRUE(seen);
 }
