@@ -232,14 +232,16 @@ sqlite3* SqliteDiaryStore::open(bool create)
         const std::int64_t version = pragma(m_db, "PRAGMA user_version");
         const std::int64_t application = pragma(m_db, "PRAGMA application_id");
         const bool empty = pragma(m_db, "SELECT count(*) FROM sqlite_master") == 0;
+        if (application != kApplicationId && !(empty && version == 0))
+            throw DiaryError(DiaryError::Kind::NotADiary,
+                             "The diary " + m_path + " is not a Movesta diary; it is left as it is.");
+        // Only a file that is ours can be newer: a foreign database with a version of its own
+        // is simply not a diary.
         if (version > kSchemaVersion)
             throw DiaryError(DiaryError::Kind::Newer,
                              "The diary " + m_path +
                                  " was written by a newer version of Movesta; it is left "
                                  "as it is.");
-        if (application != kApplicationId && !(empty && version == 0))
-            throw DiaryError(DiaryError::Kind::NotADiary,
-                             "The diary " + m_path + " is not a Movesta diary; it is left as it is.");
         if (application == kApplicationId) {
             Statement check(m_db, "PRAGMA quick_check");
             if (!check.step() || check.text(0) != "ok")

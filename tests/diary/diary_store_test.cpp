@@ -8,26 +8,19 @@
 
 #include <gtest/gtest.h>
 #include <sqlite3.h>
-#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <csignal>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <random>
 
+#include "support/files.h"
 #include "support/temporary_diary.h"
 
 namespace movesta::testing {
 namespace {
-
-std::string contentsOf(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
 
 void sql(const std::string& path, const char* statements)
 {
@@ -35,6 +28,23 @@ void sql(const std::string& path, const char* statements)
     ASSERT_EQ(sqlite3_open(path.c_str(), &db), SQLITE_OK);
     EXPECT_EQ(sqlite3_exec(db, statements, nullptr, nullptr, nullptr), SQLITE_OK) << sqlite3_errmsg(db);
     sqlite3_close(db);
+}
+
+// The first value of `query` as another connection reads it; opened to write, so that a journal
+// a killed writer left is rolled back first, as any next connection does.
+std::string queried(const std::string& path, const char* query)
+{
+    sqlite3* db = nullptr;
+    sqlite3_stmt* statement = nullptr;
+    std::string value = "<unreadable>";
+    if (sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READWRITE, nullptr) == SQLITE_OK &&
+        sqlite3_busy_timeout(db, 5000) == SQLITE_OK &&
+        sqlite3_prepare_v2(db, query, -1, &statement, nullptr) == SQLITE_OK &&
+        sqlite3_step(statement) == SQLITE_ROW)
+        value = reinterpret_cast<const char*>(sqlite3_column_text(statement, 0));
+    sqlite3_finalize(statement);
+    sqlite3_close(db);
+    return value;
 }
 
 DiaryEntry entry(std::string activity, double kcal = 1.5)
@@ -49,30 +59,6 @@ DiaryEntry entry(std::string activity, double kcal = 1.5)
             .exactKilojoules = kcal * 4.2,
             .exactKilocalories = kcal,
             .savedAt = {}};
-}
-
-// The entries a diary file holds, counted by another connection; -1 when it cannot be read.
-int entriesIn(const std::string& path, std::string* integrity = nullptr)
-{
-    sqlite3* db = nullptr;
-    int count = -1;
-    // Read and write: a journal that a killed writer left is rolled back first, as any next
-    // connection does.
-    if (sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READWRITE, nullptr) == SQLITE_OK) {
-        sqlite3_busy_timeout(db, 5000);
-        sqlite3_stmt* statement = nullptr;
-        if (integrity &&
-            sqlite3_prepare_v2(db, "PRAGMA integrity_check", -1, &statement, nullptr) == SQLITE_OK &&
-            sqlite3_step(statement) == SQLITE_ROW)
-            *integrity = reinterpret_cast<const char*>(sqlite3_column_text(statement, 0));
-        sqlite3_finalize(statement);
-        if (sqlite3_prepare_v2(db, "SELECT count(*) FROM entries", -1, &statement, nullptr) == SQLITE_OK &&
-            sqlite3_step(statement) == SQLITE_ROW)
-            count = sqlite3_column_int(statement, 0);
-        sqlite3_finalize(statement);
-    }
-    sqlite3_close(db);
-    return count;
 }
 
 TEST(DiaryStore, WhatIsSavedReadsBackAsItWasAndNothingIsWrittenBeforeTheFirstSave)
@@ -119,7 +105,7 @@ TEST(DiaryStore, AFileItCannotTrustIsNamedAndLeftByteForByte)
         std::vector<DiaryEntry> rows;
         for (int i = 0; i < entries; ++i)
             rows.push_back(entry(std::string(200, static_cast<char>('a' + i % 26))));
-        SqliteDiaryStore(d.store.path()).appendToDay("2026-12-09", rows, "");
+        SqliteDiaryStore(d.store.path()).appendToDay("2026-12-08", rows, "");
     };
     const struct {
         const char* what;
@@ -132,7 +118,9 @@ TEST(DiaryStore, AFileItCannotTrustIsNamedAndLeftByteForByte)
          DiaryError::Kind::NotADiary, "is not a Movesta diary"},
         {"another program's database",
          [](TemporaryDiary& d) {
-             sql(d.store.path(), "CREATE TABLE notes (text TEXT); INSERT INTO notes VALUES ('x');");
+             // With a version of its own, which is no Movesta schema's.
+             sql(d.store.path(),
+                 "CREATE TABLE notes (text TEXT); INSERT INTO notes VALUES ('x'); PRAGMA user_version = 7;");
          },
          DiaryError::Kind::NotADiary, "is not a Movesta diary"},
         {"a newer schema",
@@ -141,11 +129,13 @@ TEST(DiaryStore, AFileItCannotTrustIsNamedAndLeftByteForByte)
              sql(d.store.path(), "PRAGMA user_version = 2");
          },
          DiaryError::Kind::Newer, "was written by a newer version of Movesta"},
-        {"a damaged diary",
+        {"a diary damaged where reading the asked day never looks",
          [&](TemporaryDiary& d) {
              diaryWith(d, 200);
+             // The page that holds the first entry; a day's rows are read through its index.
+             const std::string bytes = FileContents(d.store.path());
              std::fstream file(d.store.path(), std::ios::in | std::ios::out | std::ios::binary);
-             file.seekp(4096); // the header of the first table's page
+             file.seekp(static_cast<std::streamoff>(bytes.find(std::string(200, 'a')) / 4096 * 4096));
              file << std::string(100, '\x5A');
          },
          DiaryError::Kind::Corrupt, "is damaged"},
@@ -154,7 +144,7 @@ TEST(DiaryStore, AFileItCannotTrustIsNamedAndLeftByteForByte)
         SCOPED_TRACE(c.what);
         TemporaryDiary diary;
         c.make(diary);
-        const std::string before = contentsOf(diary.store.path());
+        const std::string before = FileContents(diary.store.path());
         for (const auto& use : std::vector<std::function<void()>>{
                  [&] { diary.store.appendToDay("2026-12-10", {entry("Bowling")}, "900"); },
                  [&] { diary.store.entriesOfDay("2026-12-09"); }}) {
@@ -167,7 +157,7 @@ TEST(DiaryStore, AFileItCannotTrustIsNamedAndLeftByteForByte)
                           "The diary " + diary.store.path() + " " + c.reason + "; it is left as it is.");
             }
         }
-        EXPECT_TRUE(contentsOf(diary.store.path()) == before) << "the file changed";
+        EXPECT_TRUE(FileContents(diary.store.path()) == before) << "the file changed";
     }
 }
 
@@ -189,15 +179,12 @@ TEST(DiaryStore, AFolderThatCannotBeWrittenOrAFullDiskIsNamedAndLosesNothingSave
     // A file may grow no more than this process has written: a save that needs more fails whole.
     TemporaryDiary diary;
     diary.store.appendToDay("2026-12-09", {entry("Bowling")}, "");
-    std::signal(SIGXFSZ, SIG_IGN);
-    rlimit before{};
-    getrlimit(RLIMIT_FSIZE, &before);
-    rlimit limited = before;
-    limited.rlim_cur = std::filesystem::file_size(diary.store.path());
-    setrlimit(RLIMIT_FSIZE, &limited);
-    std::vector<DiaryEntry> many(500, entry(std::string(500, 'y')));
-    EXPECT_THROW(diary.store.appendToDay("2026-12-09", many, ""), DiaryError);
-    setrlimit(RLIMIT_FSIZE, &before);
+    {
+        const FileSizeLimit full(std::filesystem::file_size(diary.store.path()));
+        EXPECT_THROW(
+            diary.store.appendToDay("2026-12-09", std::vector(500, entry(std::string(500, 'y'))), ""),
+            DiaryError);
+    }
     EXPECT_EQ(diary.store.entriesOfDay("2026-12-09").size(), 1u);
 }
 
@@ -243,9 +230,8 @@ TEST(DiaryStore, AProcessKilledAtAnyMomentLeavesEveryCommittedEntryAndAWholeFile
         for (ssize_t got; (got = read(pipe[0], buffer, sizeof buffer)) > 0;)
             committed += static_cast<int>(got);
         close(pipe[0]);
-        std::string integrity;
-        const int entries = entriesIn(diary.store.path(), &integrity);
-        ASSERT_EQ(integrity, "ok") << "after kill " << kill;
+        ASSERT_EQ(queried(diary.store.path(), "PRAGMA integrity_check"), "ok") << "after kill " << kill;
+        const int entries = std::stoi(queried(diary.store.path(), "SELECT count(*) FROM entries"));
         // Every commit reported is there; at most the one whose report the kill cut off more.
         ASSERT_GE(entries, committed) << "after kill " << kill;
         ASSERT_LE(entries, committed + 1) << "after kill " << kill;

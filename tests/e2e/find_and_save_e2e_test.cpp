@@ -23,9 +23,7 @@
 #include <QTemporaryDir>
 #include <QTimer>
 
-#include <csignal>
 #include <regex>
-#include <sys/resource.h>
 
 #include "core/catalogue.h"
 #include "core/text.h"
@@ -33,6 +31,7 @@
 #include "planner/form7.h"
 #include "platform/qt/qt_desktop_services.h"
 #include "platform/qt/report_document.h"
+#include "support/files.h"
 #include "time_to_burn/form4.h"
 
 namespace movesta {
@@ -202,12 +201,6 @@ struct RealFilesDesktop : QtDesktopServices {
     }
 };
 
-std::string contentsOf(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll().toStdString() : "<unreadable>";
-}
-
 void writeText(const QString& path, const char* text)
 {
     QFile file(path);
@@ -215,37 +208,35 @@ void writeText(const QString& path, const char* text)
     file.write(text);
 }
 
-// While alive, no file of this process may grow beyond `bytes`: writes past it fail, as on a full
-// disk. Unlike permissions, this holds for root too.
-struct FileSizeLimit {
-    rlimit before{};
-    explicit FileSizeLimit(rlim_t bytes)
+// The real program with the services above and the planner opened at 70 kg, holding `rows` rows
+// spread over the catalogue, with durations of 0 to 2 hours.
+struct ProgramWithRows {
+    RealFilesDesktop desktop;
+    testing::TemporaryDiary diary;
+    WindowManager windows;
+    Form7* planner = nullptr;
+    explicit ProgramWithRows(int rows)
     {
-        std::signal(SIGXFSZ, SIG_IGN);
-        getrlimit(RLIMIT_FSIZE, &before);
-        rlimit limited = before;
-        limited.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &limited);
+        RegisterWindows(windows, desktop, diary.store);
+        auto& main = *windows.show<Form1>();
+        main.Text1.setText("70");
+        main.Image1.click();
+        planner = windows.find<Form7>();
+        for (int row = 0; row < rows; ++row) {
+            planner->Combo1.choose(row * 37 % static_cast<int>(kCatalogue.size()));
+            planner->Combo4.setText(std::to_string(row % 3));
+            planner->Image5.click();
+        }
     }
-    ~FileSizeLimit() { setrlimit(RLIMIT_FSIZE, &before); }
 };
 
 TEST(QtDesktopServicesFiles, SaveReportWritesWholeFilesOrLeavesTheOldOneAndNamesTheReason)
 {
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
-    RealFilesDesktop desktop;
-    testing::TemporaryDiary diary;
-    WindowManager windows;
-    RegisterWindows(windows, desktop, diary.store);
-    auto& main = *windows.show<Form1>();
-    main.Text1.setText("70");
-    main.Image1.click();
-    auto& planner = *windows.find<Form7>();
-    for (int row = 0; row < 40; ++row) {
-        planner.Combo1.choose(row);
-        planner.Image5.click();
-    }
+    ProgramWithRows program(40);
+    RealFilesDesktop& desktop = program.desktop;
+    Form7& planner = *program.planner;
     planner.kopi.click();
     const std::string report = QGuiApplication::clipboard()->text().toStdString();
     ASSERT_EQ(report, planner.Text2.text());
@@ -255,24 +246,24 @@ TEST(QtDesktopServicesFiles, SaveReportWritesWholeFilesOrLeavesTheOldOneAndNames
     const QString path = dir.filePath(QStringLiteral("report.txt"));
     desktop.answer = {path.toStdString(), 3};
     planner.spr.click();
-    EXPECT_EQ(contentsOf(path), report);
+    EXPECT_EQ(testing::FileContents(path.toStdString()), report);
     writeText(path, "old");
     planner.spr.click();
-    EXPECT_EQ(contentsOf(path), report);
+    EXPECT_EQ(testing::FileContents(path.toStdString()), report);
 
     // A write that fails half-way leaves the old file whole, and no half-written file beside it.
     writeText(path, "old");
     {
-        const FileSizeLimit limit(1000);
+        const testing::FileSizeLimit limit(1000);
         planner.spr.click();
     }
-    EXPECT_EQ(contentsOf(path), "old");
+    EXPECT_EQ(testing::FileContents(path.toStdString()), "old");
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden),
               QStringList{QStringLiteral("report.txt")});
     // A folder that cannot exist: the file under a file.
     desktop.answer = {(path + QStringLiteral("/report.csv")).toStdString(), 1};
     planner.spr.click();
-    EXPECT_EQ(contentsOf(path), "old");
+    EXPECT_EQ(testing::FileContents(path.toStdString()), "old");
     ASSERT_EQ(desktop.prompts.size(), 2u);
     for (const std::string& prompt : desktop.prompts) {
         EXPECT_EQ(prompt.rfind("The report could not be saved to\r\n" + path.toStdString(), 0), 0u) << prompt;
@@ -336,19 +327,9 @@ TEST(QtDesktopServicesFiles, PdfPrintAndOpenDocumentHoldEveryRowAndTotal)
     const QDir dir(kept.isEmpty() ? temporary.path() : kept);
     for (const int rows : {3, 300}) {
         SCOPED_TRACE(rows);
-        RealFilesDesktop desktop;
-        testing::TemporaryDiary diary;
-        WindowManager windows;
-        RegisterWindows(windows, desktop, diary.store);
-        auto& main = *windows.show<Form1>();
-        main.Text1.setText("70");
-        main.Image1.click();
-        auto& planner = *windows.find<Form7>();
-        for (int row = 0; row < rows; ++row) {
-            planner.Combo1.choose(row * 37 % static_cast<int>(kCatalogue.size()));
-            planner.Combo4.setText(std::to_string(row % 3));
-            planner.Image5.click();
-        }
+        ProgramWithRows program(rows);
+        RealFilesDesktop& desktop = program.desktop;
+        Form7& planner = *program.planner;
         const QString name = QStringLiteral("report_%1_rows").arg(rows);
         for (const char* extension : {".pdf", ".odt"}) {
             desktop.answer = {dir.filePath(name + QLatin1String(extension)).toStdString(), 0};

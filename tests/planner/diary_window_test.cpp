@@ -7,21 +7,15 @@
 
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 
 #include "core/number_rules.h"
 #include "diary/diary.h"
 #include "planner_session.h"
+#include "support/files.h"
 #include "support/snapshot.h"
 
 namespace movesta::testing {
 namespace {
-
-std::string contentsOf(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
 
 class DiaryWindow : public PlannerSession {
 protected:
@@ -172,7 +166,7 @@ TEST_F(DiaryWindow, AFileThatIsNoDiaryIsNamedLeftAsItIsAndThePlannerKeepsItsRows
     EXPECT_NE(desktop.messages.at(0).prompt.find(diary.store.path()), std::string::npos);
     EXPECT_EQ(desktop.messages.at(0).title, "Save to Diary");
     EXPECT_EQ(p.List1.listCount(), 4);
-    EXPECT_EQ(contentsOf(diary.store.path()), "a letter, not a diary");
+    EXPECT_EQ(FileContents(diary.store.path()), "a letter, not a diary");
 }
 
 } // namespace
