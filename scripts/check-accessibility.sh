@@ -24,12 +24,14 @@ done
 [ -n "$launcher" ] || { echo "check-accessibility: at-spi-bus-launcher not found" >&2; exit 1; }
 
 log="$(mktemp)"
-trap 'rm -f "$log"' EXIT
+# The check saves a day to the diary: into a folder of its own, never the user's.
+data="$(mktemp -d)"
+trap 'rm -rf "$log" "$data"' EXIT
 
 # A private session bus; the accessibility bus and the program live and end inside it. The
 # checker is Debian's python3, which has the pyatspi bindings.
 status=0
-env -u QT_QPA_PLATFORM -u QT_ACCESSIBILITY NO_AT_BRIDGE=0 \
+env -u QT_QPA_PLATFORM -u QT_ACCESSIBILITY NO_AT_BRIDGE=0 XDG_DATA_HOME="$data" \
     timeout 240 dbus-run-session -- bash -c '
         "$1" --launch-immediately & bus=$!
         QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_QPA_PLATFORM=xcb "$2" >>"$4" 2>&1 & app=$!

@@ -440,6 +440,7 @@ def planner():
         "push button 'Delete All'", "push button 'Dodaj'", "push button 'Copy to Clipboard'",
         "push button 'Copy to Clipboard'"])
     target_energy(win)
+    diary()
 
 
 def target_energy(win):
@@ -464,6 +465,67 @@ def target_energy(win):
         return
     expect_reading(win, "target", "500", ("target", "kcal"), numeric=True)
     expect_reading(win, "share of the target", "25 %", ("share", "target"))
+
+
+def diary():
+    """Ctrl+D saves the planner's row to today in a dialog of one date box, Return confirms;
+    Ctrl+J opens the diary, read as a screen reader would: the month's calendar, the day's row
+    under its columns, the day's totals and the chart's text alternative with today's kcal."""
+    bring_to_front("Energy Expenditure")
+    focus_window("Energy Expenditure")
+    run("xdotool", "key", "ctrl+d")
+    dialog = wait_for(lambda: window("Save to Diary"))
+    if dialog is None:
+        miss("Ctrl+D did not open the dialog 'Save to Diary'")
+        return
+    box = expect_input(dialog, "spin button", "Day:")
+    check_every_node(dialog)
+    today = value_of(box) if box else None
+    run("xdotool", "key", "Return")
+    if not wait_for(lambda: window("Save to Diary") is None):
+        miss("Return did not close the dialog")
+        return
+    focus_window("Energy Expenditure")
+    run("xdotool", "key", "ctrl+j")
+    win = wait_for(lambda: window("Diary"))
+    if win is None:
+        miss("Ctrl+J did not open the window 'Diary'")
+        return
+    check_every_node(win)
+    # The calendar: its arrows named, its days a table with today among them, selected.
+    calendar = next((acc for acc in nodes(win) if acc.name == "Month"), None)
+    parts = {acc.name: acc for acc in nodes(calendar)} if calendar is not None else {}
+    for arrow in ("Previous month", "Next month"):
+        if arrow in parts and parts[arrow].getRoleName() == "push button":
+            found("calendar button " + describe(parts[arrow]))
+        else:
+            miss("no calendar button named %r" % arrow)
+    day = str(int(today[-2:])) if today else "?"
+    selected = []
+    if "Days of the month" in parts:
+        cells = parts["Days of the month"].queryTable()
+        selected = [cells.getAccessibleAt(r, c).name for r in range(cells.nRows) for c in range(cells.nColumns)
+                    if cells.isSelected(r, c)]
+    if day in selected:
+        found("calendar table 'Days of the month', day %s selected" % day)
+    else:
+        miss("no calendar table 'Days of the month' with today's day %s selected (selected: %s)" % (day, selected))
+    expect_table_row(win, "Entries of the day", 0, ["Accordion, playing", "1", "0", "525,0", "126,0"],
+                     ["Activity", "h", "min", "kJ", "kcal"])
+    expect_reading(win, "day's total kcal", "126", ("total", "kcal"), numeric=True)
+    expect_reading(win, "day's target", "Target: 500 kcal")
+    chart = next((acc for acc in nodes(win) if acc.getRoleName() == "chart"
+                  and acc.name == "Energy expenditure a day in the month"), None)
+    spoken_chart = chart.description if chart is not None else ""
+    if today and re.search(r"^Energy expenditure a day in \w+ \d{4}, in kcal; %s: 126,0 \(target 500\)\.$"
+                           % re.escape(today), spoken_chart):
+        found("chart reads %r" % spoken_chart)
+    else:
+        miss("no chart whose text states today's 126,0 kcal and target 500: %r" % spoken_chart)
+    expect_buttons(win, [("push button", name) for name in ("Open in Planner", "Delete Entry", "Export...")])
+    expect_tab_order(win, "Diary", [
+        "table 'Month'", "table 'Entries of the day'", "chart 'Energy expenditure a day in the month'",
+        "push button 'Open in Planner'", "push button 'Delete Entry'", "push button 'Export...'"])
 
 
 def time_to_burn():

@@ -51,7 +51,7 @@ DiaryView::DiaryView(Diary& model, QtWindowManager& manager)
     const char* names[] = {"Total hours", "Total minutes", "Total kJ", "Total kcal"};
     for (int i = 0; i < 4; ++i)
         bindLabel(*totals[i], twipsRect(numberColumn(i), kTotalsTop, kNumberWidth - 90, 300), number)
-            ->setAccessibleName(QString::fromLatin1(names[i]));
+            ->setAccessibleDescription(QString::fromLatin1(names[i]));
     bindLabel(model.DayTarget, twipsRect(kName, kTotalsTop + 330, 6360, 300));
 
     bindLabel(model.WeekTotal, twipsRect(120, 3600, 11130, 300));

@@ -5,6 +5,7 @@
 // The diary's kinds of control: push buttons, the month calendar, the bar chart. Each is Qt's own
 // widget (QPushButton, QCalendarWidget) or a plain painting of the model's bars.
 
+#include <QAccessibleWidget>
 #include <QCalendarWidget>
 #include <QDate>
 #include <QPainter>
@@ -28,6 +29,8 @@ QDate dateOf(const std::string& iso)
 
 // One bar a day from the bottom, its day below it, the target as a short line across the bar.
 class BarChartWidget : public QWidget {
+    Q_OBJECT
+
 public:
     BarChartWidget(const BarChart& chart, QWidget* parent)
         : QWidget(parent)
@@ -75,6 +78,14 @@ private:
     const BarChart& m_chart;
 };
 
+// Read as a chart, its description the text alternative, rather than as a filler without a role.
+QAccessibleInterface* chartAccessible(const QString&, QObject* object)
+{
+    if (auto* chart = qobject_cast<BarChartWidget*>(object))
+        return new QAccessibleWidget(chart, QAccessible::Chart);
+    return nullptr;
+}
+
 } // namespace
 
 QPushButton* FormView::bindButton(CommandButton& button, QRect geometry)
@@ -93,6 +104,12 @@ QCalendarWidget* FormView::bindCalendar(Calendar& calendar, QRect geometry)
     widget->setGridVisible(false);
     widget->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
     widget->setFirstDayOfWeek(Qt::Monday);
+    // Qt leaves the month's arrows and its table of days without names for a screen reader.
+    for (const auto& [child, name] : {std::pair{"qt_calendar_prevmonth", "Previous month"},
+                                      {"qt_calendar_nextmonth", "Next month"},
+                                      {"qt_calendar_calendarview", "Days of the month"}})
+        if (auto* part = widget->findChild<QWidget*>(QLatin1String(child)))
+            part->setAccessibleName(QLatin1String(name));
     auto marked = std::make_shared<std::vector<QDate>>();
     auto show = [widget, &calendar, marked] {
         QSignalBlocker block(widget);
@@ -133,6 +150,8 @@ QCalendarWidget* FormView::bindCalendar(Calendar& calendar, QRect geometry)
 
 QWidget* FormView::bindChart(BarChart& chart, QRect geometry)
 {
+    static const bool accessible = (QAccessible::installFactory(chartAccessible), true);
+    (void)accessible;
     auto* widget = new BarChartWidget(chart, m_client);
     widget->setGeometry(geometry);
     Kind kind;
@@ -148,3 +167,5 @@ QWidget* FormView::bindChart(BarChart& chart, QRect geometry)
 }
 
 } // namespace movesta
+
+#include "diary_binders.moc"
