@@ -44,7 +44,7 @@ for platform in offscreen xcb; do
     (
         export QT_QPA_PLATFORM="$platform"
         hyperfine -N --warmup 3 --runs "${BENCH_RUNS:-30}" --export-json "$results/startup_$platform.json" \
-            "$bin/startup_floor" "$bin/startup_movesta" "$bin/startup_floor --text"
+            "$bin/startup_floor" "$bin/startup_movesta" "$bin/startup_floor --text" "$bin/startup_floor_sqlite"
         for name in floor movesta; do
             for _ in 1 2 3 4 5; do
                 peak_rss "$bin/startup_$name"
