@@ -443,14 +443,30 @@ def planner():
     diary()
 
 
+def open_dialog(key, title):
+    """The dialog that the planner's shortcut `key` opens, or None (a miss)."""
+    focus_window("Energy Expenditure")
+    run("xdotool", "key", key)
+    dialog = wait_for(lambda: window(title))
+    if dialog is None:
+        miss("%s did not open the dialog %r" % (key, title))
+    return dialog
+
+
+def confirm_dialog(title):
+    """Return confirms the dialog, which closes."""
+    run("xdotool", "key", "Return")
+    if wait_for(lambda: window(title) is None):
+        return True
+    miss("Return did not close the dialog %r" % title)
+    return False
+
+
 def target_energy(win):
     """Ctrl+T asks for the target in a dialog read like any window; 500 kcal against the 126 kcal
     added, the planner reads the target and its share, 25 %."""
-    bring_to_front("Energy Expenditure")
-    run("xdotool", "key", "ctrl+t")
-    dialog = wait_for(lambda: window("Target Energy"))
+    dialog = open_dialog("ctrl+t", "Target Energy")
     if dialog is None:
-        miss("Ctrl+T did not open the dialog 'Target Energy'")
         return
     box = expect_input(dialog, "text", "Target energy expenditure (kcal)")
     check_every_node(dialog)
@@ -459,9 +475,7 @@ def target_energy(win):
     run("xdotool", "type", "--delay", "50", "5x00")
     if expect_input(dialog, "text", "Target energy expenditure (kcal)", "500") is None:
         return
-    run("xdotool", "key", "Return")
-    if not wait_for(lambda: window("Target Energy") is None):
-        miss("Return did not close the dialog")
+    if not confirm_dialog("Target Energy"):
         return
     expect_reading(win, "target", "500", ("target", "kcal"), numeric=True)
     expect_reading(win, "share of the target", "25 %", ("share", "target"))
@@ -471,19 +485,13 @@ def diary():
     """Ctrl+D saves the planner's row to today in a dialog of one date box, Return confirms;
     Ctrl+J opens the diary, read as a screen reader would: the month's calendar, the day's row
     under its columns, the day's totals and the chart's text alternative with today's kcal."""
-    bring_to_front("Energy Expenditure")
-    focus_window("Energy Expenditure")
-    run("xdotool", "key", "ctrl+d")
-    dialog = wait_for(lambda: window("Save to Diary"))
+    dialog = open_dialog("ctrl+d", "Save to Diary")
     if dialog is None:
-        miss("Ctrl+D did not open the dialog 'Save to Diary'")
         return
     box = expect_input(dialog, "spin button", "Day:")
     check_every_node(dialog)
     today = value_of(box) if box else None
-    run("xdotool", "key", "Return")
-    if not wait_for(lambda: window("Save to Diary") is None):
-        miss("Return did not close the dialog")
+    if not confirm_dialog("Save to Diary"):
         return
     focus_window("Energy Expenditure")
     run("xdotool", "key", "ctrl+j")

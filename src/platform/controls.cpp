@@ -208,7 +208,7 @@ void ListBox::setListIndex(int index)
 }
 
 Picture::Picture(Window& owner, std::string name, std::string picture)
-    : Control(owner, std::move(name))
+    : ClickableControl(owner, std::move(name))
     , m_picture(std::move(picture))
 {}
 
@@ -238,7 +238,7 @@ void OptionButton::select()
 }
 
 CommandButton::CommandButton(Window& owner, std::string name, std::string caption)
-    : Control(owner, std::move(name))
+    : ClickableControl(owner, std::move(name))
     , m_caption(std::move(caption))
 {}
 
@@ -284,7 +284,7 @@ Decoration::Decoration(Window& owner, std::string name, std::string caption)
 {}
 
 MenuItem::MenuItem(Window& owner, std::string name, std::string caption, std::string shortcut)
-    : Control(owner, std::move(name))
+    : ClickableControl(owner, std::move(name))
     , m_caption(std::move(caption))
     , m_shortcut(std::move(shortcut))
 {}

@@ -188,17 +188,24 @@ private:
     int m_index = -1;
 };
 
-// A picture that acts as a button.
-class Picture : public Control {
+// A control the person clicks: a picture, a push button, a menu item. A hidden or disabled one
+// does nothing.
+class ClickableControl : public Control {
 public:
-    Picture(Window& owner, std::string name, std::string picture);
-    const std::string& picture() const { return m_picture; }
+    using Control::Control;
     void click() const
     {
         if (onClick && enabled() && visible())
             onClick();
     }
     std::function<void()> onClick;
+};
+
+// A picture that acts as a button.
+class Picture : public ClickableControl {
+public:
+    Picture(Window& owner, std::string name, std::string picture);
+    const std::string& picture() const { return m_picture; }
 
 private:
     std::string m_picture;
@@ -223,16 +230,10 @@ private:
 };
 
 // A push button with a caption.
-class CommandButton : public Control {
+class CommandButton : public ClickableControl {
 public:
     CommandButton(Window& owner, std::string name, std::string caption);
     const std::string& caption() const { return m_caption; }
-    void click() const
-    {
-        if (onClick && enabled() && visible())
-            onClick();
-    }
-    std::function<void()> onClick;
 
 private:
     std::string m_caption;
@@ -288,18 +289,11 @@ private:
     std::string m_caption;
 };
 
-class MenuItem : public Control {
+class MenuItem : public ClickableControl {
 public:
     MenuItem(Window& owner, std::string name, std::string caption, std::string shortcut);
     const std::string& caption() const { return m_caption; }
     const std::string& shortcut() const { return m_shortcut; } // "Del", "Shift+Del", "Ctrl+C"
-    // A hidden or disabled item does nothing.
-    void click() const
-    {
-        if (onClick && enabled() && visible())
-            onClick();
-    }
-    std::function<void()> onClick;
 
 private:
     std::string m_caption;

@@ -9,9 +9,9 @@
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QLabel>
-#include <QPointer>
 #include <QPushButton>
 
+#include "platform/qt/number_dialog.h"
 #include "platform/qt/qt_text.h"
 
 namespace movesta {
@@ -71,13 +71,8 @@ std::vector<std::string> DateDialog::answers() const
 std::optional<std::vector<std::string>>
 AskDatesInDialog(const std::string& title, const std::vector<DateDialog::Box>& boxes, QWidget* parent)
 {
-    const QPointer<QWidget> asking = parent;
     DateDialog dialog(title, boxes, parent);
-    const bool accepted = dialog.exec() == QDialog::Accepted;
-    // The keyboard goes back to the window that asked, also where no window manager hands it on.
-    if (asking)
-        asking->activateWindow();
-    if (!accepted)
+    if (!RunAskingDialog(dialog, parent))
         return std::nullopt;
     return dialog.answers();
 }

@@ -67,15 +67,19 @@ bool NumberDialog::eventFilter(QObject* watched, QEvent* event)
     return QDialog::eventFilter(watched, event);
 }
 
+bool RunAskingDialog(QDialog& dialog, QWidget* asking)
+{
+    const QPointer<QWidget> window = asking;
+    const bool accepted = dialog.exec() == QDialog::Accepted;
+    if (window)
+        window->activateWindow();
+    return accepted;
+}
+
 std::optional<std::string> AskNumberInDialog(const DesktopServices::NumberQuestion& question, QWidget* parent)
 {
-    const QPointer<QWidget> asking = parent;
     NumberDialog dialog(question, parent);
-    const bool accepted = dialog.exec() == QDialog::Accepted;
-    // The keyboard goes back to the window that asked, also where no window manager hands it on.
-    if (asking)
-        asking->activateWindow();
-    if (!accepted)
+    if (!RunAskingDialog(dialog, parent))
         return std::nullopt;
     return dialog.answer();
 }

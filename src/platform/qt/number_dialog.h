@@ -32,6 +32,10 @@ private:
     QLineEdit* m_box;
 };
 
+// Shows a dialog of the program's and waits for it: true on OK. The keyboard goes back to the
+// window that asked, also where no window manager hands it on.
+bool RunAskingDialog(QDialog& dialog, QWidget* asking);
+
 // Shows the dialog and waits for it: the box's text on OK, nothing on Cancel.
 std::optional<std::string> AskNumberInDialog(const DesktopServices::NumberQuestion& question,
                                              QWidget* parent);
