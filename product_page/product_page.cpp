@@ -26,7 +26,7 @@ struct MenuEffect {
     std::string_view effect;
 };
 
-constexpr std::array<MenuEffect, 9> kMenuEffects{{
+constexpr std::array<MenuEffect, 10> kMenuEffects{{
     {"br_p", "deletes the selected row"},
     {"br_s", "deletes every row, after asking first"},
     {"spr", "saves the report as a document, a spreadsheet (CSV), a web page, text or PDF"},
@@ -36,6 +36,7 @@ constexpr std::array<MenuEffect, 9> kMenuEffects{{
     {"cilj", "asks for a target energy in kcal; the totals then show the share of it reached"},
     {"sdn", "adds the list's rows to a day of the diary, kept on this computer"},
     {"dnev", "opens the diary: a month of days, a day's rows and totals, a chart of kcal a day"},
+    {"mak", "adds, renames and deletes activities of one's own, listed after the catalogue's"},
 }};
 
 // Worked examples: what is typed and chosen in each session. What the calculator shows is

@@ -6,6 +6,8 @@
 
 #include "diary/diary.h"
 #include "diary/diary_view.h"
+#include "diary/my_activities.h"
+#include "diary/my_activities_view.h"
 #include "main_window/form1.h"
 #include "main_window/form1_view.h"
 #include "planner/form7.h"
@@ -22,6 +24,7 @@ void RegisterViews(QtWindowManager& windows)
     windows.registerView<Form7, Form7View>();
     windows.registerView<Form4, Form4View>();
     windows.registerView<Diary, DiaryView>();
+    windows.registerView<MyActivities, MyActivitiesView>();
 }
 
 } // namespace movesta

@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "diary/diary.h"
+#include "diary/my_activities.h"
 #include "main_window/form1.h"
 #include "planner/form7.h"
 #include "platform/window_manager.h"
@@ -27,7 +28,10 @@ void RegisterWindows(WindowManager& windows, DesktopServices& desktop, DiaryStor
     });
     windows.registerForm<Diary>(
         [&windows, &desktop, &diary] { return std::make_unique<Diary>(desktop, windows, diary); });
-    windows.registerForm<Form4>([=, &desktop] { return std::make_unique<Form4>(desktop, mainWindow()); });
+    windows.registerForm<Form4>(
+        [=, &desktop, &diary] { return std::make_unique<Form4>(desktop, mainWindow(), diary); });
+    windows.registerForm<MyActivities>(
+        [&windows, &desktop, &diary] { return std::make_unique<MyActivities>(desktop, windows, diary); });
 }
 
 } // namespace movesta

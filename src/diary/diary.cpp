@@ -67,6 +67,14 @@ TotalsRow totalsOf(const std::vector<DiaryEntry>& entries)
 
 } // namespace
 
+std::string DayBefore(const std::string& iso, int days)
+{
+    const auto day = parseDay(iso);
+    if (!day)
+        return {};
+    return isoDay(year_month_day(std::chrono::sys_days(*day) - std::chrono::days(days)));
+}
+
 Diary::Diary(DesktopServices& desktop, WindowManager& windows, DiaryStore& store)
     : Window(desktop, "Diary")
     , m_windows(windows)

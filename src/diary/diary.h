@@ -22,6 +22,9 @@ namespace movesta {
 
 class WindowManager;
 
+// The ISO date `days` days before `iso`; empty when `iso` is no date.
+std::string DayBefore(const std::string& iso, int days);
+
 class Diary : public Window {
 public:
     static constexpr const char* kId = "Diary"; // the window manager's name of it

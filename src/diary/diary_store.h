@@ -39,6 +39,15 @@ struct DiarySummary {
     std::string target; // the planner's target in kcal when one was kept, else empty
 };
 
+// An activity of the person's own, listed after the catalogue's: its name and its factors per
+// kilogram and hour, as the catalogue writes them ("6,9").
+struct OwnActivity {
+    std::int64_t id = 0; // the diary's own key, given when added
+    std::string name;
+    std::string kilojoules;
+    std::string kilocalories;
+};
+
 // Why the diary cannot be used; `what()` is the message shown: it names the file and the reason.
 class DiaryError : public std::runtime_error {
 public:
@@ -82,6 +91,19 @@ public:
 
     // Removes one entry; the day's later entries keep their places. Throws DiaryError.
     virtual void deleteEntry(std::int64_t id) = 0;
+
+    // The person's own activities, in the order added. Reading never creates the file; adding
+    // creates it as a save does. Each change is one transaction. Throws DiaryError.
+    virtual std::vector<OwnActivity> ownActivities() = 0;
+    virtual std::int64_t addOwnActivity(const OwnActivity& activity) = 0; // returns its id
+    virtual void renameOwnActivity(std::int64_t id, const std::string& name) = 0;
+    // Entries that used it keep their texts.
+    virtual void deleteOwnActivity(std::int64_t id) = 0;
+
+    // The activities of the entries from `first` to `last` (ISO dates), the most often saved
+    // first (the most recently saved first among equals), at most `count`.
+    virtual std::vector<std::string> mostUsedActivities(const std::string& first, const std::string& last,
+                                                        int count) = 0;
 };
 
 } // namespace movesta

@@ -33,6 +33,9 @@ constexpr const char* kMigrations[] = {
     " kilocalories TEXT NOT NULL, weight TEXT NOT NULL, exact_kilojoules REAL NOT NULL,"
     " exact_kilocalories REAL NOT NULL, saved_at TEXT NOT NULL);"
     "CREATE INDEX entries_by_day ON entries (day, place);",
+    // 1 -> 2: the person's own activities.
+    "CREATE TABLE own_activities (id INTEGER PRIMARY KEY, name TEXT NOT NULL, kilojoules TEXT NOT NULL,"
+    " kilocalories TEXT NOT NULL, added_at TEXT NOT NULL);",
 };
 static_assert(std::size(kMigrations) == SqliteDiaryStore::kSchemaVersion);
 
@@ -362,6 +365,83 @@ void SqliteDiaryStore::deleteEntry(std::int64_t id)
         transaction(db, [&] { Statement(db, "DELETE FROM entries WHERE id = ?").bind(1, id).step(); });
     } catch (const Failure& failure) {
         fail(failure.code, "save");
+    }
+}
+
+template <class Change>
+void SqliteDiaryStore::write(Change change)
+{
+    sqlite3* db = open(true);
+    try {
+        transaction(db, [&] { change(db); });
+    } catch (const Failure& failure) {
+        fail(failure.code, "save");
+    }
+}
+
+std::vector<OwnActivity> SqliteDiaryStore::ownActivities()
+{
+    sqlite3* db = open(false);
+    if (!db)
+        return {};
+    try {
+        Statement statement(db, "SELECT id, name, kilojoules, kilocalories FROM own_activities ORDER BY id");
+        std::vector<OwnActivity> activities;
+        while (statement.step())
+            activities.push_back({.id = statement.integer(0),
+                                  .name = statement.text(1),
+                                  .kilojoules = statement.text(2),
+                                  .kilocalories = statement.text(3)});
+        return activities;
+    } catch (const Failure& failure) {
+        fail(failure.code, "read");
+    }
+}
+
+std::int64_t SqliteDiaryStore::addOwnActivity(const OwnActivity& activity)
+{
+    std::int64_t id = 0;
+    write([&](sqlite3* db) {
+        Statement(db,
+                  "INSERT INTO own_activities (name, kilojoules, kilocalories, added_at) VALUES (?, ?, ?, ?)")
+            .bind(1, activity.name)
+            .bind(2, activity.kilojoules)
+            .bind(3, activity.kilocalories)
+            .bind(4, utcNow())
+            .step();
+        id = sqlite3_last_insert_rowid(db);
+    });
+    return id;
+}
+
+void SqliteDiaryStore::renameOwnActivity(std::int64_t id, const std::string& name)
+{
+    write([&](sqlite3* db) {
+        Statement(db, "UPDATE own_activities SET name = ? WHERE id = ?").bind(1, name).bind(2, id).step();
+    });
+}
+
+void SqliteDiaryStore::deleteOwnActivity(std::int64_t id)
+{
+    write([&](sqlite3* db) { Statement(db, "DELETE FROM own_activities WHERE id = ?").bind(1, id).step(); });
+}
+
+std::vector<std::string> SqliteDiaryStore::mostUsedActivities(const std::string& first,
+                                                              const std::string& last, int count)
+{
+    sqlite3* db = open(false);
+    if (!db)
+        return {};
+    try {
+        Statement statement(db, "SELECT activity FROM entries WHERE day BETWEEN ? AND ? GROUP BY activity"
+                                " ORDER BY COUNT(*) DESC, MAX(id) DESC LIMIT ?");
+        statement.bind(1, first).bind(2, last).bind(3, static_cast<std::int64_t>(count));
+        std::vector<std::string> names;
+        while (statement.step())
+            names.push_back(statement.text(0));
+        return names;
+    } catch (const Failure& failure) {
+        fail(failure.code, "read");
     }
 }
 

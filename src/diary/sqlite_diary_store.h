@@ -27,7 +27,7 @@ public:
     SqliteDiaryStore& operator=(const SqliteDiaryStore&) = delete;
 
     // The schema's version: PRAGMA user_version of a file this program writes.
-    static constexpr int kSchemaVersion = 1;
+    static constexpr int kSchemaVersion = 2;
 
     std::string path() const override { return m_path; }
     void appendToDay(const std::string& day, std::vector<DiaryEntry> entries,
@@ -37,12 +37,21 @@ public:
     std::vector<DiarySummary> daysBetween(const std::string& first, const std::string& last) override;
     std::string targetOfDay(const std::string& day) override;
     void deleteEntry(std::int64_t id) override;
+    std::vector<OwnActivity> ownActivities() override;
+    std::int64_t addOwnActivity(const OwnActivity& activity) override;
+    void renameOwnActivity(std::int64_t id, const std::string& name) override;
+    void deleteOwnActivity(std::int64_t id) override;
+    std::vector<std::string> mostUsedActivities(const std::string& first, const std::string& last,
+                                                int count) override;
 
 private:
     // The open connection, or nullptr while there is no file (and `create` is false).
     sqlite3* open(bool create);
     void close();
     [[noreturn]] void fail(int code, const std::string& doing);
+    // Runs `change` in one transaction on the file, created if need be; a failure as DiaryError.
+    template <class Change>
+    void write(Change change);
 
     std::string m_path;
     sqlite3* m_db = nullptr;

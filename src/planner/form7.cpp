@@ -7,7 +7,6 @@
 #include <string>
 #include <vector>
 
-#include "core/catalogue.h"
 #include "core/limits.h"
 #include "core/number_rules.h"
 #include "main_window/form1.h"
@@ -19,15 +18,6 @@ namespace {
 // The captions that the window sets at load are shown bold at this size.
 constexpr int kValueFontSize = 10;
 constexpr Color kGreen = Color::rgb(0, 255, 0);
-
-std::vector<std::string> catalogueColumn(std::string_view CatalogueRow::*column)
-{
-    std::vector<std::string> texts;
-    texts.reserve(kCatalogue.size());
-    for (const CatalogueRow& row : kCatalogue)
-        texts.emplace_back(row.*column);
-    return texts;
-}
 
 // "0", "step", "2 step", ... up to `last`.
 std::vector<std::string> numberItems(int last, int step)
@@ -54,9 +44,7 @@ Form7::Form7(DesktopServices& desktop, const Form1& mainWindow, WindowManager& w
 {
     // Activity choice; the two factor columns stay hidden at the same index as the names.
     Label4.setCaption("Physical activity:");
-    Combo1.setItems(catalogueColumn(&CatalogueRow::name));
-    Combo2.setItems(catalogueColumn(&CatalogueRow::kj));
-    Combo3.setItems(catalogueColumn(&CatalogueRow::kcal));
+    ShowOwnActivities(); // the catalogue, then the person's own
     Label5.setCaption("Faktor tjelesne aktivnosti kJ \u00B7 h-1\u00B7 kg-1 tjelesne mase ");
     Label6.setCaption("Faktor tjelesne aktivnosti kcal \u00B7 h-1\u00B7 kg-1 tjelesne mase");
     for (Control* hidden : std::initializer_list<Control*>{&Combo2, &Combo3, &Label1, &Label2, &Label3,
@@ -142,6 +130,11 @@ Form7::Form7(DesktopServices& desktop, const Form1& mainWindow, WindowManager& w
     isp.onClick = [this] { isp_Click(); };
     sdn.onClick = [this] { sdn_Click(); };
     dnev.onClick = [this] { dnev_Click(); };
+    mak.onClick = [this] { mak_Click(); };
+    Combo1.onGotFocus = [this] {
+        if (Combo1.text().empty())
+            FindActivity();
+    };
 }
 
 void Form7::runStep(const std::function<void()>& step)

@@ -8,6 +8,7 @@
 // running totals, row selection and deletion, and the clipboard report. All state lives in
 // the controls below; the procedures read and write them directly.
 
+#include <cstdint>
 #include <functional>
 #include <initializer_list>
 #include <optional>
@@ -114,6 +115,7 @@ public:
     MenuItem cilj{*this, "cilj", "Target Energy...", "Ctrl+T"}; // asks for the target energy
     MenuItem sdn{*this, "sdn", "Save to Diary...", "Ctrl+D"};   // the rows saved to a day
     MenuItem dnev{*this, "dnev", "Diary...", "Ctrl+J"};         // opens the diary
+    MenuItem mak{*this, "mak", "My Activities...", "Ctrl+M"};   // the person's own activities
 
     // Inputs and preview
     void Form_Load() override;
@@ -176,6 +178,9 @@ public:
     void ChooseFoundActivity(int position);
     void CloseFoundActivities();
     std::function<void()> onFoundActivitiesChanged; // the view shows the rows found
+    // While Combo1 is empty and holds the focus, the rows found are the activities most often
+    // saved to the diary in the last 60 days, under this heading; otherwise it is empty.
+    const std::string& FoundActivitiesHeading() const { return m_foundHeading; }
 
     // The report saved to a file of the type the person chooses.
     void spr_Click();
@@ -190,6 +195,12 @@ public:
     void dnev_Click();
     // The list becomes these rows, in order, with the totals the planner's additions give.
     void ShowDiaryRows(const std::vector<DiaryEntry>& entries);
+
+    // The person's own activities, after the catalogue's in Combo1 (and its factor columns): read
+    // from the diary when the window is made and again after each change to them. The activity
+    // chosen stays chosen; one that was renamed is chosen again under its new name.
+    void mak_Click();
+    void ShowOwnActivities();
 
 private:
     // The report of the list and totals as they stand, in the one description that every form
@@ -224,6 +235,9 @@ private:
                    const TotalsRow& totals);
     std::optional<ActivitySearch> m_activitySearch; // built from Combo1's names at the first search
     std::vector<int> m_foundActivities;
+    std::string m_foundHeading;
+    std::vector<int> MostUsedRows() const;
+    std::vector<std::int64_t> m_ownIds; // of Combo1's rows after the catalogue's
 };
 
 } // namespace movesta

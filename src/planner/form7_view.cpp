@@ -81,6 +81,7 @@ Form7View::Form7View(Form7& model, QtWindowManager& manager)
     menu->addSeparator();
     bindMenuItem(model.sdn, menu);
     bindMenuItem(model.dnev, menu);
+    bindMenuItem(model.mak, menu);
     menu->addSeparator();
     bindMenuItem(model.izl, menu);
     auto* layout = new QVBoxLayout(this);
@@ -105,24 +106,23 @@ Form7View::Form7View(Form7& model, QtWindowManager& manager)
     activity->view()->setMinimumWidth(480);
     // The activities found by the words typed into Combo1, over the controls below it. It
     // reaches the model only while the view's bindings stand (not while the view is destroyed).
-    auto* found = new FindPopup(activity, client(),
-                                {[this, &model] {
-                                     return widgetOf(model.Combo1)
-                                                ? static_cast<int>(model.FoundActivities().size())
-                                                : 0;
-                                 },
-                                 [&model](int position) {
-                                     return model.Combo1.items()[static_cast<std::size_t>(
-                                         model.FoundActivities()[static_cast<std::size_t>(position)])];
-                                 },
-                                 [this, &model](int position) {
-                                     if (widgetOf(model.Combo1))
-                                         model.ChooseFoundActivity(position);
-                                 },
-                                 [this, &model] {
-                                     if (widgetOf(model.Combo1))
-                                         model.CloseFoundActivities();
-                                 }});
+    auto* found = new FindPopup(
+        activity, client(),
+        {[this, &model] {
+             return widgetOf(model.Combo1) ? static_cast<int>(model.FoundActivities().size()) : 0;
+         },
+         [&model](int position) {
+             return model.Combo1.shownItem(model.FoundActivities()[static_cast<std::size_t>(position)]);
+         },
+         [this, &model](int position) {
+             if (widgetOf(model.Combo1))
+                 model.ChooseFoundActivity(position);
+         },
+         [this, &model] {
+             if (widgetOf(model.Combo1))
+                 model.CloseFoundActivities();
+         },
+         [&model] { return model.FoundActivitiesHeading(); }});
     model.onFoundActivitiesChanged = [found = QPointer<FindPopup>(found)] {
         if (found)
             found->refresh();

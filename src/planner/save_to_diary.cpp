@@ -8,9 +8,11 @@
 #include <string>
 #include <vector>
 
+#include "core/catalogue.h"
 #include "core/number_rules.h"
 #include "diary/diary.h"
 #include "diary/diary_store.h"
+#include "diary/my_activities.h"
 #include "planner/form7.h"
 #include "platform/desktop_services.h"
 #include "platform/window_manager.h"
@@ -59,6 +61,32 @@ void Form7::SaveToDiary()
 void Form7::dnev_Click()
 {
     m_windows.show<Diary>();
+}
+
+void Form7::mak_Click()
+{
+    m_windows.show<MyActivities>();
+}
+
+void Form7::ShowOwnActivities()
+{
+    const int chosen = Combo1.listIndex();
+    const std::int64_t chosenOwn = chosen >= static_cast<int>(kCatalogueRows)
+                                       ? m_ownIds.at(static_cast<std::size_t>(chosen) - kCatalogueRows)
+                                       : 0;
+    ListedActivities listed(m_diary);
+    const int keep = chosenOwn ? listed.rowOfOwn(chosenOwn) : chosen;
+    const bool renamed =
+        keep >= 0 && chosenOwn &&
+        listed.names[static_cast<std::size_t>(keep)] != Combo1.items()[static_cast<std::size_t>(chosen)];
+    Combo1.setItems(std::move(listed.names), keep);
+    Combo1.setItemMark(listed.mark);
+    Combo2.setItems(std::move(listed.kilojoules), keep);
+    Combo3.setItems(std::move(listed.kilocalories), keep);
+    m_ownIds = std::move(listed.ownIds);
+    m_activitySearch.reset(); // the search reads its own copy of the names
+    if (renamed)
+        Combo1.choose(keep);
 }
 
 void Form7::ShowDiaryRows(const std::vector<DiaryEntry>& entries)

@@ -118,10 +118,10 @@ void TextControl::replaceTextSilently(std::string text)
     notify(Aspect::Text);
 }
 
-void ComboBox::setItems(std::vector<std::string> items)
+void ComboBox::setItems(std::vector<std::string> items, int index)
 {
     m_items = std::move(items);
-    m_index = -1;
+    m_index = index >= 0 && index < static_cast<int>(m_items.size()) ? index : -1;
     notify(Aspect::Items);
 }
 
@@ -164,10 +164,10 @@ void ListBox::addItem(std::string text)
     notify(Aspect::ItemAdded, listCount() - 1);
 }
 
-void ListBox::setItems(std::vector<std::string> items)
+void ListBox::setItems(std::vector<std::string> items, int index)
 {
     m_items = std::move(items);
-    m_index = -1;
+    m_index = index >= 0 && index < static_cast<int>(m_items.size()) ? index : -1;
     notify(Aspect::Items);
 }
 

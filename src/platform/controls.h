@@ -80,6 +80,8 @@ public:
     // is not shown yet, as during its loading.
     bool setFocus();
     bool hasFocus() const;
+    // Raised when the control takes the focus from another one or from none.
+    std::function<void()> onGotFocus;
 
     using Observer = std::function<void(Aspect, int index)>;
     void setObserver(Observer observer) { m_observer = std::move(observer); }
@@ -146,12 +148,29 @@ public:
     int keyPress(int code) const { return onKeyPress ? onKeyPress(code) : code; }
 };
 
+// How a list shows its items from `first` on: with `text` after their own (the person's own
+// activities after the catalogue's). What the item is, its text, stays as it is.
+struct ItemMark {
+    int first = -1; // none while negative
+    std::string text;
+    std::string shown(const std::string& item, int index) const
+    {
+        return first >= 0 && index >= first ? item + text : item;
+    }
+};
+
 // An editable drop-down: item texts, a selected index (-1 for none) and a free text.
 class ComboBox : public TextBox {
 public:
     using TextBox::TextBox;
     const std::vector<std::string>& items() const { return m_items; }
-    void setItems(std::vector<std::string> items);
+    // Replaces the items; `index` is the one selected after, told with the items (no Click).
+    void setItems(std::vector<std::string> items, int index = -1);
+    void setItemMark(ItemMark mark) { m_mark = std::move(mark); }
+    std::string shownItem(int index) const
+    {
+        return m_mark.shown(m_items.at(static_cast<std::size_t>(index)), index);
+    }
     int listIndex() const { return m_index; }
     // Selecting an item shows its text (no Change) and raises onClick when the selection
     // really changes; -1 selects none.
@@ -164,6 +183,7 @@ public:
 private:
     std::vector<std::string> m_items;
     int m_index = -1;
+    ItemMark m_mark;
 };
 
 class ListBox : public Control {
@@ -173,7 +193,10 @@ public:
     int listCount() const { return static_cast<int>(m_items.size()); }
     const std::string& item(int index) const; // empty text outside the list
     void addItem(std::string text);
-    void setItems(std::vector<std::string> items);
+    // Replaces the items; `index` is the one selected after, told with the items (no Click).
+    void setItems(std::vector<std::string> items, int index = -1);
+    void setItemMark(ItemMark mark) { m_mark = std::move(mark); }
+    std::string shownItem(int index) const { return m_mark.shown(item(index), index); }
     // Removing or clearing leaves no row selected; that is not a selection, so no Click.
     void removeItem(int index);
     void clear();
@@ -186,6 +209,7 @@ public:
 private:
     std::vector<std::string> m_items;
     int m_index = -1;
+    ItemMark m_mark;
 };
 
 // A control the person clicks: a picture, a push button, a menu item. A hidden or disabled one

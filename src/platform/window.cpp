@@ -16,6 +16,15 @@ Window::Window(DesktopServices& desktop, std::string caption)
     , m_caption(std::move(caption))
 {}
 
+void Window::setFocusedControl(Control* control)
+{
+    if (control == m_focus)
+        return;
+    m_focus = control;
+    if (control && control->onGotFocus)
+        control->onGotFocus();
+}
+
 void Window::holdBack(const Control& control, Aspect aspect)
 {
     const std::pair<const Control*, Aspect> change{&control, aspect};

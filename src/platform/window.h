@@ -41,7 +41,8 @@ public:
 
     // Called by the window manager and the toolkit only.
     void setShown(bool shown) { m_shown = shown; }
-    void setFocusedControl(Control* control) { m_focus = control; }
+    // Raises the control's onGotFocus when the focus really moves to it.
+    void setFocusedControl(Control* control);
     void setManager(WindowManager* manager) { m_manager = manager; }
     void registerControl(Control* control) { m_controls.push_back(control); }
 

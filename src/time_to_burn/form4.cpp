@@ -10,6 +10,7 @@
 #include "core/catalogue.h"
 #include "core/limits.h"
 #include "core/number_rules.h"
+#include "diary/my_activities.h"
 #include "main_window/form1.h"
 #include "platform/desktop_services.h"
 
@@ -21,9 +22,10 @@ constexpr Color kNormalWeightBack = Color::system(Color::Kind::ButtonFace);
 
 } // namespace
 
-Form4::Form4(DesktopServices& desktop, const Form1& mainWindow)
+Form4::Form4(DesktopServices& desktop, const Form1& mainWindow, DiaryStore& diary)
     : Window(desktop, "Time required to burn calories")
     , m_mainWindow(mainWindow)
+    , m_diary(diary)
 {
     Image2.setToolTip("Izlaz");
     Label3.setCaption("Weight:");
@@ -35,20 +37,7 @@ Form4::Form4(DesktopServices& desktop, const Form1& mainWindow)
     Label16.setCaption("kcal");
     Label5.setCaption("Physical activity:");
 
-    std::vector<std::string> names;
-    std::vector<std::string> kj;
-    std::vector<std::string> kcal;
-    names.reserve(kCatalogueRows);
-    kj.reserve(kCatalogueRows);
-    kcal.reserve(kCatalogueRows);
-    for (const CatalogueRow& row : kCatalogue) {
-        names.emplace_back(row.name);
-        kj.emplace_back(row.kj);
-        kcal.emplace_back(row.kcal);
-    }
-    List1.setItems(std::move(names));
-    List2.setItems(std::move(kj));
-    List3.setItems(std::move(kcal));
+    ShowOwnActivities(); // the catalogue, then the person's own
     List2.setVisible(false);
     List3.setVisible(false);
 
@@ -123,6 +112,23 @@ int Form4::Text2_KeyPress(int keyAscii)
 void Form4::List1_Click()
 {
     ComputeTimeToBurn();
+}
+
+void Form4::ShowOwnActivities()
+{
+    const int chosen = List1.listIndex();
+    ListedActivities listed(m_diary);
+    const auto own = static_cast<std::size_t>(chosen) - kCatalogueRows;
+    const int keep = chosen >= static_cast<int>(kCatalogueRows) ? listed.rowOfOwn(m_ownIds.at(own)) : chosen;
+    const bool renamed = keep >= static_cast<int>(kCatalogueRows) &&
+                         listed.names[static_cast<std::size_t>(keep)] != List1.item(chosen);
+    List1.setItems(std::move(listed.names), keep);
+    List1.setItemMark(listed.mark);
+    List2.setItems(std::move(listed.kilojoules), keep);
+    List3.setItems(std::move(listed.kilocalories), keep);
+    m_ownIds = std::move(listed.ownIds);
+    if (renamed)
+        List1_Click();
 }
 
 void Form4::Image1_Click()

@@ -8,17 +8,21 @@
 // the catalogue, how long that activity must last to spend the energy. The weight and energy
 // are copied from the main window at each loading; nothing flows back.
 
+#include <cstdint>
+#include <vector>
+
 #include "platform/controls.h"
 #include "platform/window.h"
 
 namespace movesta {
 
+class DiaryStore;
 class Form1;
 
 class Form4 : public Window {
 public:
     static constexpr const char* kId = "Form4"; // the window manager's name of it
-    Form4(DesktopServices& desktop, const Form1& mainWindow);
+    Form4(DesktopServices& desktop, const Form1& mainWindow, DiaryStore& diary);
 
     // Picture buttons
     Picture Image1{*this, "Image1", "banner.svg"}; // banner; opens the product page
@@ -57,8 +61,15 @@ public:
     // Computes the time for the row picked in List1 into Label6, Label14 and Label13.
     void ComputeTimeToBurn();
 
+    // The person's own activities after the catalogue's in the three lists: read from the diary
+    // when the window is made and again after each change to them. The row picked stays
+    // picked; one that was renamed is picked again under its new name.
+    void ShowOwnActivities();
+
 private:
     const Form1& m_mainWindow;
+    DiaryStore& m_diary;
+    std::vector<std::int64_t> m_ownIds; // of List1's rows after the catalogue's
 };
 
 } // namespace movesta

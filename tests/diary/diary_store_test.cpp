@@ -99,6 +99,19 @@ TEST(DiaryStore, WhatIsSavedReadsBackAsItWasAndNothingIsWrittenBeforeTheFirstSav
     EXPECT_EQ(left[1].place, 3);
 }
 
+TEST(DiaryStore, ADiaryOfTheFirstVersionGainsOwnActivitiesAndKeepsItsEntries)
+{
+    TemporaryDiary diary;
+    diary.store.appendToDay("2026-12-09", {entry("Bowling")}, "900");
+    sql(diary.store.path(), "DROP TABLE own_activities; PRAGMA user_version = 1;");
+    SqliteDiaryStore reopened(diary.store.path());
+    reopened.addOwnActivity({.id = 0, .name = "Kolo", .kilojoules = "16,7", .kilocalories = "4"});
+    EXPECT_EQ(reopened.ownActivities().at(0).kilojoules, "16,7");
+    EXPECT_EQ(reopened.entriesOfDay("2026-12-09").at(0).activity, "Bowling");
+    EXPECT_EQ(queried(diary.store.path(), "PRAGMA user_version"),
+              std::to_string(SqliteDiaryStore::kSchemaVersion));
+}
+
 TEST(DiaryStore, AFileItCannotTrustIsNamedAndLeftByteForByte)
 {
     const auto diaryWith = [](TemporaryDiary& d, int entries) {
@@ -126,7 +139,8 @@ TEST(DiaryStore, AFileItCannotTrustIsNamedAndLeftByteForByte)
         {"a newer schema",
          [&](TemporaryDiary& d) {
              diaryWith(d, 1);
-             sql(d.store.path(), "PRAGMA user_version = 2");
+             sql(d.store.path(),
+                 ("PRAGMA user_version = " + std::to_string(SqliteDiaryStore::kSchemaVersion + 1)).c_str());
          },
          DiaryError::Kind::Newer, "was written by a newer version of Movesta"},
         {"a diary damaged where reading the asked day never looks",

@@ -12,6 +12,7 @@
 #include <QWidget>
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -35,6 +36,11 @@ struct App {
     Form1* form1 = nullptr;
 
     App()
+        : App(std::nullopt)
+    {}
+    // Another program on the diary file of an earlier one.
+    explicit App(const std::optional<std::string>& diaryFile)
+        : diary(diaryFile ? TemporaryDiary(*diaryFile) : TemporaryDiary())
     {
         RegisterWindows(*windows, desktop, diary.store);
         RegisterViews(*windows);

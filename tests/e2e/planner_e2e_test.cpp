@@ -340,7 +340,8 @@ TEST_F(PlannerE2E, ColumnsLineUpAndEveryCaptionFitsItsBox)
     EXPECT_EQ(items, (std::vector<std::string>{"Delete Selected Del", "Delete All Shift+Del",
                                                "Save Report... Ctrl+S", "Print... Ctrl+P",
                                                "Copy to Clipboard Ctrl+C", "Target Energy... Ctrl+T",
-                                               "Save to Diary... Ctrl+D", "Diary... Ctrl+J", "Exit Ctrl+I"}));
+                                               "Save to Diary... Ctrl+D", "Diary... Ctrl+J",
+                                               "My Activities... Ctrl+M", "Exit Ctrl+I"}));
 }
 
 TEST_F(PlannerE2E, LongNamesAndLargeTotalsShrinkToFitTheirBoxes)

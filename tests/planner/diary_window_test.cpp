@@ -10,6 +10,7 @@
 
 #include "core/number_rules.h"
 #include "diary/diary.h"
+#include "diary/my_activities.h"
 #include "planner_session.h"
 #include "support/files.h"
 #include "support/snapshot.h"
@@ -166,7 +167,18 @@ TEST_F(DiaryWindow, AFileThatIsNoDiaryIsNamedLeftAsItIsAndThePlannerKeepsItsRows
     EXPECT_NE(desktop.messages.at(0).prompt.find(diary.store.path()), std::string::npos);
     EXPECT_EQ(desktop.messages.at(0).title, "Save to Diary");
     EXPECT_EQ(p.List1.listCount(), 4);
+    // Nor is an own activity added to it: the window opens empty, says why, and Add says so again.
+    desktop.expectMessage();
+    desktop.expectMessage();
+    p.mak.click();
+    MyActivities& own = *windows.find<MyActivities>();
+    own.Name.setText("Kolo");
+    own.Factor.setText("4");
+    own.Add.click();
+    EXPECT_EQ(desktop.messages.at(2).prompt, desktop.messages.at(0).prompt);
+    EXPECT_EQ(desktop.messages.at(2).title, "My Activities");
     EXPECT_EQ(FileContents(diary.store.path()), "a letter, not a diary");
+    EXPECT_EQ(p.Combo1.items().size(), 478u);
 }
 
 } // namespace

@@ -43,7 +43,8 @@ public:
         if (!index.isValid() || (role != Qt::DisplayRole && role != Qt::EditRole) ||
             row >= m_combo.items().size())
             return {};
-        return toQ(m_combo.items()[row]);
+        // The drop-down shows an item with its mark; the box's text is the item's own.
+        return toQ(role == Qt::DisplayRole ? m_combo.shownItem(index.row()) : m_combo.items()[row]);
     }
 
     // The control's items were replaced.

@@ -7,6 +7,7 @@
 #include <QAbstractListModel>
 #include <QComboBox>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QScrollBar>
 
 #include "platform/qt/qt_text.h"
@@ -52,7 +53,11 @@ FindPopup::FindPopup(QComboBox* box, QWidget* surface, Source source)
     , m_box(box)
     , m_source(std::move(source))
     , m_entries(new Entries(m_source, this))
+    , m_heading(new QLabel(this))
 {
+    m_heading->setObjectName(QStringLiteral("findHeading"));
+    m_heading->setIndent(kMargin);
+    m_heading->hide();
     setModel(m_entries);
     setObjectName(QStringLiteral("findPopup"));
     setAccessibleName(QStringLiteral("Activities found"));
@@ -83,6 +88,11 @@ void FindPopup::refresh()
         hide();
         return;
     }
+    const QString heading = m_source.heading ? toQ(m_source.heading()) : QString();
+    m_heading->setText(heading);
+    m_heading->setVisible(!heading.isEmpty());
+    setViewportMargins(0, heading.isEmpty() ? 0 : m_heading->sizeHint().height(), 0, 0);
+    setAccessibleName(heading.isEmpty() ? QStringLiteral("Activities found") : heading);
     place();
     show();
     raise();
@@ -96,8 +106,10 @@ void FindPopup::place()
     const int width = qMin(qMax(m_box->width(), kWidestPopup), surface->width() - topLeft.x() - kMargin);
     const int rowHeight = qMax(1, sizeHintForRow(0));
     const int room = surface->height() - topLeft.y() - kMargin - 2 * frameWidth();
-    const int rows = qMax(1, qMin(m_source.count(), room / rowHeight));
-    setGeometry(topLeft.x(), topLeft.y(), width, rows * rowHeight + 2 * frameWidth());
+    const int heading = m_heading->isVisible() ? m_heading->sizeHint().height() : 0;
+    const int rows = qMax(1, qMin(m_source.count(), (room - heading) / rowHeight));
+    setGeometry(topLeft.x(), topLeft.y(), width, heading + rows * rowHeight + 2 * frameWidth());
+    m_heading->setGeometry(frameWidth(), frameWidth(), width - 2 * frameWidth(), heading);
 }
 
 void FindPopup::walkTo(int row)

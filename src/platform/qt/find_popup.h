@@ -15,6 +15,7 @@
 #include <string>
 
 class QComboBox;
+class QLabel;
 
 namespace movesta {
 
@@ -27,6 +28,7 @@ public:
         std::function<std::string(int)> text;
         std::function<void(int)> choose;
         std::function<void()> close;
+        std::function<std::string()> heading; // over the entries when not empty, for all to read
     };
 
     // Placed on `surface` (an ancestor of `box`), over the controls below the box.
@@ -46,6 +48,7 @@ private:
     Source m_source;
     class Entries;
     Entries* m_entries;
+    QLabel* m_heading;
 };
 
 } // namespace movesta

@@ -35,7 +35,7 @@ QVariant ListTable::data(const QModelIndex& index, int role) const
     switch (role) {
     case Qt::DisplayRole:
     case Qt::AccessibleTextRole:
-        return toQ(list(index.column()).item(index.row()));
+        return toQ(list(index.column()).shownItem(index.row()));
     case Qt::TextAlignmentRole:
         return QVariant::fromValue(m_columns[static_cast<std::size_t>(index.column())].alignment |
                                    Qt::AlignVCenter);

@@ -1,0 +1,87 @@
+// SPDX-FileCopyrightText: 2026 The Movesta developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// An own activity on real widgets, as a person works with it: added in "My Activities", found
+// in the planner by a word of its name, added and saved to the day; in the next program it is
+// the first of the most used.
+
+#include <gtest/gtest.h>
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListView>
+#include <QPushButton>
+
+#include "diary/my_activities.h"
+#include "e2e_support.h"
+
+namespace movesta {
+namespace {
+
+using testing::press;
+
+QListView* findPopup(const testing::App& app, const Form7& planner)
+{
+    return app.view(planner)->findChild<QListView*>(QStringLiteral("findPopup"));
+}
+
+TEST(OwnActivitiesE2E, AddedFoundSavedAndFirstOfTheMostUsedInTheNextProgram)
+{
+    auto first = std::make_unique<testing::App>();
+    first->form1->Text1.setText("70");
+    first->form1->Image1.click();
+    Form7& planner = *first->windows->find<Form7>();
+    ASSERT_TRUE(first->activate(planner));
+    press(Qt::Key_M, Qt::ControlModifier);
+    MyActivities* own = first->windows->find<MyActivities>();
+    ASSERT_NE(own, nullptr);
+    ASSERT_TRUE(first->activate(*own));
+    auto* name = first->widget<QLineEdit>(*own, own->Name);
+    QTest::mouseClick(name, Qt::LeftButton);
+    QTest::keyClicks(name, "Spinning class");
+    QTest::keyClick(name, Qt::Key_Tab);
+    QTest::keyClicks(QApplication::focusWidget(), "8,5");
+    QTest::mouseClick(first->widget<QPushButton>(*own, own->Add), Qt::LeftButton);
+    ASSERT_EQ(own->Names.items(), std::vector<std::string>{"Spinning class"});
+    EXPECT_EQ(own->Kilojoules.item(0), "35,6");
+
+    // Found by a word of its name, marked as one's own, chosen with the keys and added.
+    ASSERT_TRUE(first->activate(planner));
+    auto* activity = first->widget<QComboBox>(planner, planner.Combo1);
+    QTest::mouseClick(activity->lineEdit(), Qt::LeftButton);
+    QTest::keyClicks(activity, "spinn");
+    QListView* found = findPopup(*first, planner);
+    ASSERT_TRUE(found && found->isVisible());
+    EXPECT_EQ(found->model()->index(0, 0).data().toString(), "Spinning class (my activity)");
+    press(Qt::Key_Down);
+    press(Qt::Key_Return);
+    EXPECT_EQ(activity->currentText(), "Spinning class");
+    EXPECT_EQ(planner.Label27.caption(), "595,0"); // 8,5 kcal x 70 kg x 1 h
+    QTest::mouseClick(first->view(planner)->widgetOf(planner.Image5), Qt::LeftButton);
+    ASSERT_EQ(planner.List1.listCount(), 1);
+    first->desktop.expectDate("2026-12-09");
+    press(Qt::Key_D, Qt::ControlModifier);
+    const std::string file = first->diary.store.path();
+    first->windows.reset(); // the first program ends; its diary stays
+
+    testing::App next(file);
+    next.form1->Text1.setText("70");
+    next.form1->Image1.click();
+    Form7& again = *next.windows->find<Form7>();
+    ASSERT_TRUE(next.activate(again));
+    found = findPopup(next, again);
+    ASSERT_TRUE(QTest::qWaitFor([found] { return found->isVisible(); }));
+    EXPECT_EQ(found->model()->index(0, 0).data().toString(), "Spinning class (my activity)");
+    auto* heading = found->findChild<QLabel*>(QStringLiteral("findHeading"));
+    ASSERT_TRUE(heading && heading->isVisible());
+    EXPECT_EQ(heading->text(), "Most used in the last 60 days");
+    EXPECT_EQ(found->accessibleName(), heading->text());
+    press(Qt::Key_Down);
+    press(Qt::Key_Return);
+    EXPECT_EQ(again.Label19.caption(), "Spinning class");
+}
+
+} // namespace
+} // namespace movesta
