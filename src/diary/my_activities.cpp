@@ -140,6 +140,8 @@ MyActivities::MyActivities(DesktopServices& desktop, WindowManager& windows, Dia
     , m_store(store)
 {
     ListCaption.setCaption("My activities:");
+    KilojoulesCaption.setCaption("kJ");
+    KilocaloriesCaption.setCaption("kcal");
     NameCaption.setCaption("Name:");
     FactorCaption.setCaption("Energy factor per kilogram and hour:");
     InKilocalories.joinGroup({&InKilocalories, &InKilojoules});

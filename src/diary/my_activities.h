@@ -57,9 +57,11 @@ public:
     static constexpr const char* kId = "MyActivities"; // the window manager's name of it
     MyActivities(DesktopServices& desktop, WindowManager& windows, DiaryStore& store);
 
-    Label ListCaption{*this, "ListCaption"}; // "My activities:"
-    ListBox Names{*this, "Names"};           // the own activities, in the order added
-    ListBox Kilojoules{*this, "Kilojoules"}; // their factors per kilogram and hour
+    Label ListCaption{*this, "ListCaption"};                 // "My activities:"
+    Label KilojoulesCaption{*this, "KilojoulesCaption"};     // "kJ", over the factors
+    Label KilocaloriesCaption{*this, "KilocaloriesCaption"}; // "kcal"
+    ListBox Names{*this, "Names"};                           // the own activities, in the order added
+    ListBox Kilojoules{*this, "Kilojoules"};                 // their factors per kilogram and hour
     ListBox Kilocalories{*this, "Kilocalories"};
     Label NameCaption{*this, "NameCaption"}; // "Name:"
     TextBox Name{*this, "Name"};             // the name to add, or the new name of the chosen one

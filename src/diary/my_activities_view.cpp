@@ -28,6 +28,10 @@ MyActivitiesView::MyActivitiesView(MyActivities& model, QtWindowManager& manager
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
 
     bindLabel(model.ListCaption, twipsRect(kLeft, 120, kNameWidth, 255));
+    const Qt::Alignment heading = Qt::AlignRight | Qt::AlignBottom;
+    bindLabel(model.KilojoulesCaption, twipsRect(kLeft + kNameWidth, 120, kFactorWidth - 90, 255), heading);
+    bindLabel(model.KilocaloriesCaption,
+              twipsRect(kLeft + kNameWidth + kFactorWidth, 120, kFactorWidth - 90, 255), heading);
     const Qt::Alignment number = Qt::AlignRight | Qt::AlignVCenter;
     const auto box = [](int left, int width) { return twipsRect(left, kTableTop, width, kTableHeight); };
     QTableView* table = bindListBoxes(

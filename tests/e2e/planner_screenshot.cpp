@@ -2,9 +2,10 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// Saves a picture of the planner with a few activities and a target set, for the README, or with
-// "diary" one of the diary window after a fortnight of days saved from it:
-//     planner_screenshot OUT.png [diary]
+// Saves a picture of the planner with a few activities and a target set, for the README; with
+// "diary" one of the diary window after a fortnight of days saved from it; with "activities" the
+// window of one's own activities; with "mostused" the planner offering the most used of them all:
+//     planner_screenshot OUT.png [diary|activities|mostused]
 // Run under xvfb-run with QT_QPA_PLATFORM=xcb, and with QT_SCALE_FACTOR=2 for the 2x picture.
 
 #include <QApplication>
@@ -15,16 +16,18 @@
 #include <string>
 
 #include "diary/diary.h"
+#include "diary/my_activities.h"
 #include "e2e_support.h"
 #include "planner/form7.h"
 
 int main(int argc, char** argv)
 {
-    const bool diary = argc == 3 && std::string(argv[2]) == "diary";
-    if (argc != 2 && !diary) {
-        std::fprintf(stderr, "usage: planner_screenshot OUT.png [diary]\n");
+    const std::string mode = argc == 3 ? argv[2] : "";
+    if (argc > 3 || (argc == 3 && mode != "diary" && mode != "activities" && mode != "mostused")) {
+        std::fprintf(stderr, "usage: planner_screenshot OUT.png [diary|activities|mostused]\n");
         return 2;
     }
+    const bool diary = !mode.empty();
     QApplication application(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false);
     movesta::testing::App app;
@@ -33,12 +36,34 @@ int main(int argc, char** argv)
     auto* planner = app.windows->find<movesta::Form7>();
     if (!planner)
         return 1;
+    if (mode == "activities" || mode == "mostused") {
+        // Three activities of one's own, after the catalogue's 478.
+        planner->mak.click();
+        auto* own = app.windows->find<movesta::MyActivities>();
+        if (!own)
+            return 1;
+        for (const auto& [name, factor] :
+             {std::pair{"Spinning class", "8,5"}, {"Coach's circuit", "6"}, {"Kolo, folk dance", "4,5"}}) {
+            own->Name.setText(name);
+            own->Factor.setText(factor);
+            own->Add.click();
+        }
+        own->Names.setListIndex(1);
+        if (mode == "activities") {
+            app.activate(*own);
+            QTest::qWait(300);
+            return app.view(*own)->grab().save(QString::fromLocal8Bit(argv[1])) ? 0 : 1;
+        }
+    }
     const struct {
         int activity;
         const char* hours;
         const char* minutes;
-    } rows[] = {{198, "0", "45"}, {31, "1", "30"}, {121, "0", "30"}, {7, "1", "0"}, {9, "2", "15"}};
+    } rows[] = {{198, "0", "45"}, {31, "1", "30"}, {121, "0", "30"},
+                {7, "1", "0"},    {9, "2", "15"},  {478, "1", "0"}};
     for (const auto& row : rows) {
+        if (row.activity >= static_cast<int>(planner->Combo1.items().size()))
+            continue; // the own activity, only where one was added
         planner->Combo1.choose(row.activity);
         planner->Combo4.setText(row.hours);
         planner->Combo5.setText(row.minutes);
@@ -56,6 +81,15 @@ int main(int argc, char** argv)
                 planner->DeleteSelectedRow();
             app.desktop.expectDate("2026-12-" + std::string(day < 10 ? "0" : "") + std::to_string(day));
             planner->sdn.click();
+        }
+        if (mode == "mostused") {
+            // The box emptied while it holds the focus: the most used are offered.
+            app.activate(*planner);
+            app.view(*planner)->widgetOf(planner->Combo1)->setFocus();
+            QTest::qWait(100);
+            planner->Combo1.setText("");
+            QTest::qWait(300);
+            return app.view(*planner)->grab().save(QString::fromLocal8Bit(argv[1])) ? 0 : 1;
         }
         planner->dnev.click();
         auto* window = app.windows->find<movesta::Diary>();

@@ -57,6 +57,11 @@ FindPopup::FindPopup(QComboBox* box, QWidget* surface, Source source)
 {
     m_heading->setObjectName(QStringLiteral("findHeading"));
     m_heading->setIndent(kMargin);
+    m_heading->setBackgroundRole(QPalette::AlternateBase);
+    m_heading->setAutoFillBackground(true);
+    QFont bold = m_heading->font();
+    bold.setBold(true);
+    m_heading->setFont(bold);
     m_heading->hide();
     setModel(m_entries);
     setObjectName(QStringLiteral("findPopup"));
@@ -106,7 +111,7 @@ void FindPopup::place()
     const int width = qMin(qMax(m_box->width(), kWidestPopup), surface->width() - topLeft.x() - kMargin);
     const int rowHeight = qMax(1, sizeHintForRow(0));
     const int room = surface->height() - topLeft.y() - kMargin - 2 * frameWidth();
-    const int heading = m_heading->isVisible() ? m_heading->sizeHint().height() : 0;
+    const int heading = m_heading->isHidden() ? 0 : m_heading->sizeHint().height();
     const int rows = qMax(1, qMin(m_source.count(), (room - heading) / rowHeight));
     setGeometry(topLeft.x(), topLeft.y(), width, heading + rows * rowHeight + 2 * frameWidth());
     m_heading->setGeometry(frameWidth(), frameWidth(), width - 2 * frameWidth(), heading);
