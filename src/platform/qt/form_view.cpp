@@ -70,7 +70,6 @@ FormView::FormView(Window& model, WindowManager& manager, int clientWidthTwips, 
     , m_client(new QWidget(this))
 {
     setWindowTitle(toQ(model.caption()));
-    setWindowIcon(windowIcon());
     m_client->setFixedSize(twips(clientWidthTwips), twips(clientHeightTwips));
 }
 

@@ -65,7 +65,7 @@ const QCursor& handCursor()
     return cursor;
 }
 
-QIcon windowIcon()
+QIcon applicationIcon()
 {
     // Title bars and task bars want small sizes; a large image would only cost decoding time.
     QIcon icon;
