@@ -37,9 +37,9 @@ namespace {
 std::string IconSizes(const QWidget& window)
 {
     QProcess xprop;
-    xprop.start(QStringLiteral("xprop"), {QStringLiteral("-id"), QString::number(window.winId()),
-                                          QStringLiteral("-f"), QStringLiteral("_NET_WM_ICON"),
-                                          QStringLiteral("32c"), QStringLiteral("_NET_WM_ICON")});
+    xprop.start(QStringLiteral("xprop"),
+                {QStringLiteral("-id"), QString::number(window.winId()), QStringLiteral("-f"),
+                 QStringLiteral("_NET_WM_ICON"), QStringLiteral("32c"), QStringLiteral("_NET_WM_ICON")});
     if (!xprop.waitForFinished(20000))
         return "xprop did not finish";
     const std::string out = xprop.readAllStandardOutput().toStdString();
@@ -81,9 +81,9 @@ TEST(WindowIconXvfb, EveryWindowDialogAndMessageBoxCarriesMovestasIcon)
     ASSERT_NE(planner, nullptr);
     ASSERT_TRUE(QTest::qWaitForWindowActive(windows->viewOf(*planner)));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_J, Qt::ControlModifier);
-    for (const Window* window : {static_cast<Window*>(form1), static_cast<Window*>(planner),
-                                 static_cast<Window*>(windows->find<Form4>()),
-                                 static_cast<Window*>(windows->find<Diary>())}) {
+    for (const Window* window :
+         {static_cast<Window*>(form1), static_cast<Window*>(planner),
+          static_cast<Window*>(windows->find<Form4>()), static_cast<Window*>(windows->find<Diary>())}) {
         ASSERT_NE(window, nullptr);
         EXPECT_EQ(IconSizes(*windows->viewOf(*window)), kIcon) << window->caption();
     }
