@@ -71,6 +71,13 @@ FormView::FormView(Window& model, WindowManager& manager, int clientWidthTwips, 
 {
     setWindowTitle(toQ(model.caption()));
     m_client->setFixedSize(twips(clientWidthTwips), twips(clientHeightTwips));
+    // F1 opens the window's help whichever control has the focus, as the menu's shortcuts do.
+    auto* help = new QAction(this);
+    help->setShortcut(QKeySequence::HelpContents);
+    help->setShortcutContext(Qt::WindowShortcut);
+    addAction(help);
+    m_menuActions.push_back(help);
+    connect(help, &QAction::triggered, this, [this] { m_model.ShowHelp(); });
 }
 
 FormView::~FormView()
