@@ -66,7 +66,7 @@ private:
     QString m_picture;
 };
 
-// A text drawn as a label draws it (the palette's window text, aligned in its box), for a link.
+// A text drawn as a label draws it (in its foreground role's colour, aligned in its box), for a link.
 class LinkButton : public ClickableButton {
     Q_OBJECT
 public:
