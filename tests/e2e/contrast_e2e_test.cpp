@@ -12,7 +12,7 @@
 #include <QLabel>
 #include <QLineEdit>
 
-#include <functional>
+#include <cmath>
 #include <iomanip>
 #include <iostream>
 #include <set>
@@ -23,14 +23,28 @@
 #include "diary/diary.h"
 #include "e2e_support.h"
 #include "planner/form7.h"
-#include "platform/qt/colours.h"
 #include "platform/qt/pictures.h"
 #include "time_to_burn/form4.h"
 
 namespace movesta {
 namespace {
 
-const auto contrast = ContrastRatio;
+// Relative luminance and contrast ratio as WCAG 2.1 defines them (sRGB).
+double luminance(const QColor& color)
+{
+    const auto channel = [](double c) {
+        return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * channel(color.redF()) + 0.7152 * channel(color.greenF()) +
+           0.0722 * channel(color.blueF());
+}
+
+double contrast(const QColor& a, const QColor& b)
+{
+    const double la = luminance(a);
+    const double lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
 
 // What a widget's text is drawn on: its own background if it paints one, else its parent's.
 QColor backgroundOf(const QWidget* widget)
@@ -76,7 +90,6 @@ std::vector<Pair> textsOf(const testing::App& app, const Window& window, const s
                 backgroundOf(w));
         }
     }
-    // The days with entries stand out in the calendar, drawn on its base colour.
     for (const QCalendarWidget* calendar : app.view(window)->findChildren<QCalendarWidget*>())
         for (const QTextCharFormat& day : calendar->dateTextFormat())
             pairs.push_back({window.caption(), "Month (day with entries)", day.foreground().color(),
@@ -88,10 +101,8 @@ std::vector<Pair> textsOf(const testing::App& app, const Window& window, const s
     return pairs;
 }
 
-// The four windows in two states: with a weight they take, and with one they refuse (red box).
-// `switchPalette` runs once the windows of the first state are open, as when the desktop changes its
-// colours; the second state's windows then open under the new palette.
-std::vector<Pair> allTexts(const std::function<void()>& switchPalette)
+// The four windows with a weight they take (the desktop then turns to `palette`), and with one they refuse.
+std::vector<Pair> allTexts(const QPalette* palette)
 {
     std::vector<Pair> pairs;
     for (const char* weight : {"70", "900"}) {
@@ -102,23 +113,23 @@ std::vector<Pair> allTexts(const std::function<void()>& switchPalette)
             app.desktop.expectMessage(); // the planner refuses the weight as it opens
         app.form1->Image1.click();
         app.form1->Image3.click();
-        auto* planner = app.windows->find<Form7>();
-        const Window* diary = nullptr;
+        const auto* planner = app.windows->find(kPlannerId);
+        const auto* burn = app.windows->find(kTimeToBurnId);
         if (!refused) {
-            // A day in the diary, so that its calendar marks one.
-            planner->Combo1.choose(0);
-            planner->Image5.click();
+            Form7& form7 = *app.windows->find<Form7>(); // a day in the diary, for its calendar to mark
+            form7.Combo1.choose(0);
+            form7.Image5.click();
             app.desktop.expectDate("2026-12-09");
-            planner->sdn.click();
-            planner->dnev.click();
-            diary = app.windows->find(Diary::kId);
-            if (switchPalette)
-                switchPalette();
+            form7.sdn.click();
+            form7.dnev.click();
+            if (palette)
+                QApplication::setPalette(*palette);
+            QApplication::processEvents();
+            for (const Window* w : {app.windows->find(kMainWindowId), app.windows->find(Diary::kId)})
+                for (const Pair& p : textsOf(app, *w, ""))
+                    pairs.push_back(p);
         }
-        for (const Window* w : std::initializer_list<const Window*>{
-                 app.form1, planner, app.windows->find(kTimeToBurnId), diary}) {
-            if (!w || (refused && w == app.form1))
-                continue;
+        for (const Window* w : {planner, burn}) {
             for (Pair& p : textsOf(app, *w, refused ? " refused" : "")) {
                 // Only the weight box changes with a refused weight.
                 if (!refused || p.text.rfind("Text1 ", 0) == 0)
@@ -149,9 +160,9 @@ bool keptByTheme(const Pair& p)
 // Every text of the four windows reaches 4.5:1 against its background (3:1 when large), except the
 // colours the design fixes; the focus ring stands 3:1 off the window. MOVESTA_CONTRAST_TABLE=1
 // prints the table.
-void expectContrast(const std::function<void()>& switchPalette = {})
+void expectContrast(const QPalette* palette = nullptr)
 {
-    const std::vector<Pair> pairs = allTexts(switchPalette);
+    const std::vector<Pair> pairs = allTexts(palette);
     ASSERT_GT(pairs.size(), 40u);
     std::ostringstream table;
     table
@@ -197,24 +208,17 @@ TEST(ContrastE2E, EveryTextStandsOutFromItsBackground)
     expectContrast();
 }
 
-// A desktop turned dark while the windows are open: Qt's own dark Fusion palette (Qt 6.5 and
-// later build it so), whose link colour is its highlight.
+// The desktop turned dark: to Qt's own dark Fusion palette (Qt 6.5 on), whose link is its highlight.
 TEST(ContrastE2E, EveryTextStandsOutUnderADarkPalette)
 {
     const QPalette before = QApplication::palette();
     const QColor text(240, 240, 240), window(50, 50, 50), highlight(48, 140, 198);
     QPalette dark(text, window, window.lighter(150), window.darker(150), window.darker(130), text,
                   window.darker(140));
-    dark.setColor(QPalette::Button, window);
-    dark.setColor(QPalette::Highlight, highlight);
+    for (const QPalette::ColorRole role : {QPalette::Highlight, QPalette::Link})
+        dark.setColor(role, highlight);
     dark.setColor(QPalette::HighlightedText, text);
-    dark.setColor(QPalette::Link, highlight);
-    for (const QPalette::ColorRole role : {QPalette::Text, QPalette::WindowText, QPalette::ButtonText})
-        dark.setColor(QPalette::Disabled, role, QColor(130, 130, 130));
-    expectContrast([&] {
-        QApplication::setPalette(dark);
-        QApplication::processEvents();
-    });
+    expectContrast(&dark);
     QApplication::setPalette(before);
 }
 
@@ -231,19 +235,6 @@ TEST(ContrastE2E, RatiosOfKnownPairs)
     };
     for (const auto& c : cases)
         EXPECT_NEAR(contrast(c.a, c.b), c.ratio, 0.01) << c.a.name().toStdString();
-}
-
-// A readable colour stays; a faint one gets lighter on dark, darker on light, just to 4.5:1, hue kept.
-TEST(ContrastE2E, AFaintColourIsMadeJustReadable)
-{
-    EXPECT_EQ(ReadableOn(Qt::blue, QColor(239, 239, 239)), QColor(Qt::blue));
-    for (const auto& [colour, back] :
-         {std::pair{QColor(48, 140, 198), QColor(50, 50, 50)}, {QColor(120, 200, 255), QColor(Qt::white)}}) {
-        const QColor readable = ReadableOn(colour, back);
-        EXPECT_GE(contrast(readable, back), 4.5);
-        EXPECT_LT(contrast(readable, back), 4.7);
-        EXPECT_NEAR(readable.hslHueF(), colour.hslHueF(), 0.01);
-    }
 }
 
 } // namespace
