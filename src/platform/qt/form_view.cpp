@@ -159,8 +159,8 @@ void FormView::applyStyle(const Binding& binding) const
     if (back.isValid())
         palette.setColor(backRole, back);
     // A disabled control keeps the palette's disabled text colour.
-    for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive})
-        if (fore.isValid())
+    if (fore.isValid())
+        for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive})
             palette.setColor(group, foreRole, fore);
     widget->setPalette(palette);
     if (!isEdit)
