@@ -31,7 +31,7 @@ page="$prefix/share/movesta/product_page/index.html"
 if ! out="$(timeout 60 desktop-file-validate "$desktop" 2>&1)" || [ -n "$out" ]; then
     fail "desktop-file-validate: $out"
 fi
-# As Flathub checks it, pedantic; --no-net, so its screenshot addresses are not fetched.
+# Pedantic, as software stores check it; --no-net, so its screenshot addresses are not fetched.
 out="$(timeout 60 appstreamcli validate --pedantic --no-net "$metainfo" 2>&1)" || fail "appstreamcli validate: $out"
 if grep -q "^[EW]:" <<<"$out"; then fail "appstreamcli validate: $out"; fi
 
