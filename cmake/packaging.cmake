@@ -46,10 +46,13 @@ install(FILES ${PROJECT_SOURCE_DIR}/resources/icons/hicolor/scalable/apps/movest
 # A screenshot added later re-runs the configuration.
 set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/docs/screenshots)
 set(MOVESTA_METAINFO_SCREENSHOTS "")
+# A screenshot of each window, none larger than 1000x700 (check-install.sh sees to it), each
+# caption one sentence.
 set(screenshot_captions
-    "main_window|The main window: unit, weight and the way into the two calculators"
+    "main_window|The main window, where the weight is given and the two calculators are opened"
     "planner|The energy expenditure planner with a list of activities and its totals"
-    "time_to_burn|The time-to-burn calculator")
+    "time_to_burn|The time-to-burn calculator with the time an activity takes to spend the energy"
+    "diary|The diary with a month's calendar, a day's activities and a chart of the month")
 foreach(entry IN LISTS screenshot_captions)
     string(REPLACE "|" ";" entry "${entry}")
     list(GET entry 0 shot)

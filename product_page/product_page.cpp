@@ -10,10 +10,16 @@
 #include <array>
 #include <cstddef>
 #include <initializer_list>
+#include <vector>
 
 #include "core/catalogue.h"
 #include "core/text.h"
+#include "diary/diary.h"
+#include "diary/my_activities.h"
+#include "main_window/form1.h"
+#include "planner/form7.h"
 #include "product_page/program_sessions.h"
+#include "time_to_burn/form4.h"
 
 namespace movesta {
 
@@ -175,7 +181,7 @@ void AppendHeader(std::string& out, std::string_view version, std::string_view i
     AppendMarkup(out, version);
     out += "</span></div></div></header>\n";
     out += "<nav><ul><li><a href=\"#calculators\">The calculators</a></li>"
-           "<li><a href=\"#how\">How it computes</a></li><li><a href=\"#keyboard\">Keyboard</a></li>"
+           "<li><a href=\"#how\">How it computes</a></li><li><a href=\"#keyboard\">Keyboard and help</a></li>"
            "<li><a href=\"#catalogue\">Catalogue of activities</a></li></ul></nav>\n";
 }
 
@@ -258,10 +264,63 @@ void AppendHowItComputes(std::string& out)
     out += "</tbody></table>\n</section>\n";
 }
 
-void AppendKeyboard(std::string& out)
+// What a person does in each window and the keys for it, a part of the page per window: F1 in a
+// window opens the page at its part (the window model's help section).
+struct WindowHelp {
+    std::string_view section;
+    std::string_view heading;
+    std::vector<std::array<std::string_view, 2>> rows; // what is done, the keys for it
+};
+
+std::vector<WindowHelp> WindowHelps()
 {
-    out += "<section id=\"keyboard\">\n<h2>Keyboard</h2>\n"
-           "<table id=\"planner-keys\"><caption>Shortcuts of the planner&#39;s menu; they work whichever "
+    return {
+        {Form1::kHelpSection,
+         "Main window",
+         {{"Choose Metric or English, type the weight; the left picture opens the planner, the right one "
+           "the time-to-burn calculator; the banner opens this page",
+           "Tab: weight \u2192 units (the selected one; \u2190/\u2192 choose the other) \u2192 planner picture "
+           "\u2192 time-to-burn picture \u2192 banner"}}},
+        {Form7::kHelpSection,
+         "Energy expenditure planner",
+         {{"Choose an activity, type the weight (at most three digits, 800 kg at most), choose hours and "
+           "minutes; the preview shows kJ and kcal; the plus adds the row",
+           "Tab: activity \u2192 weight \u2192 hours \u2192 minutes \u2192 the list, one stop for its five "
+           "columns (arrows, Page Up/Down, Home and End choose a row) \u2192 product logo \u2192 Exit \u2192 "
+           "Delete Selected \u2192 Delete All \u2192 add (plus) \u2192 \u201cCopy to Clipboard\u201d link "
+           "\u2192 copy picture; the third digit of the weight moves on to the activity"},
+          {"Find an activity: type any words of its name into the activity box, in any order, capitals and "
+           "accents as you like (\u201cswim lap\u201d, \u201ccycl\u201d); a list under the box shows every "
+           "activity that holds them all, and changes at each key",
+           "Down / Up walk the list, Return or a click chooses, Escape closes it and keeps the text"},
+          {"With the activity box empty and focused, the list under it offers the activities saved to the "
+           "diary most often in the last 60 days",
+           "As for finding"}}},
+        {Form4::kHelpSection,
+         "Time to burn",
+         {{"Type weight and energy, pick an activity (click, or \u2191/\u2193 in the list; typing letters "
+           "moves to the next activity that begins with them): the time shows below",
+           "Tab: activity list \u2192 weight \u2192 energy \u2192 banner \u2192 exit picture"}}},
+        {Diary::kHelpSection,
+         "Diary",
+         {{"Choose a day in the calendar; its rows and totals show beside it. Open in Planner puts a day's "
+           "rows back in the planner, Delete Entry removes the chosen row, Export... writes the days of a "
+           "range",
+           "Arrows move the day, Page Up/Down the month. Tab: calendar \u2192 the day's rows (one stop; "
+           "arrows choose a row) \u2192 chart \u2192 Open in Planner \u2192 Delete Entry \u2192 Export..."}}},
+        {MyActivities::kHelpSection,
+         "My activities",
+         {{"Type a name and an energy factor per kilogram and hour, choose kcal or kJ, Add; choose a row to "
+           "rename it (its name comes into the box) or to delete it. Your activities are listed after the "
+           "catalogue\u2019s, marked \u201c(my activity)\u201d",
+           "Tab: the list \u2192 name \u2192 factor \u2192 kcal / kJ \u2192 Add \u2192 Rename \u2192 "
+           "Delete"}}},
+    };
+}
+
+void AppendPlannerMenuKeys(std::string& out)
+{
+    out += "<table id=\"planner-keys\"><caption>Shortcuts of the planner&#39;s menu; they work whichever "
            "box has the focus</caption>\n";
     AppendHead(out, {{"Keys"}, {"Command"}, {"What it does"}});
     for (const MenuCommand& command : PlannerMenuCommands()) {
@@ -277,12 +336,35 @@ void AppendKeyboard(std::string& out)
         AppendMarkup(out, effect->effect);
         out += "</td></tr>\n";
     }
-    out += "</tbody></table>\n"
-           "<ul>\n<li>The weight boxes of both calculators take digits only, at most three; the energy "
+    out += "</tbody></table>\n";
+}
+
+void AppendKeyboard(std::string& out)
+{
+    out += "<section id=\"keyboard\">\n<h2>Keyboard and help</h2>\n"
+           "<p><kbd>F1</kbd> in any window opens this page at that window&#39;s part. In every window, each "
+           "picture button and the report link is a button for the keyboard too: <kbd>Tab</kbd> and "
+           "<kbd>Shift+Tab</kbd> reach it (a ring shows the focus), <kbd>Space</kbd> or <kbd>Return</kbd> "
+           "runs it.</p>\n";
+    for (const WindowHelp& help : WindowHelps()) {
+        out += "<section id=\"";
+        AppendMarkup(out, help.section);
+        out += "\">\n<h3>";
+        AppendMarkup(out, help.heading);
+        out += "</h3>\n<table id=\"";
+        AppendMarkup(out, help.section);
+        out += "-help\">\n";
+        AppendHead(out, {{"What"}, {"Keys"}});
+        for (const auto& [what, keys] : help.rows)
+            AppendRow(out, {{what}, {keys}});
+        out += "</tbody></table>\n";
+        if (help.section == Form7::kHelpSection)
+            AppendPlannerMenuKeys(out);
+        out += "</section>\n";
+    }
+    out += "<ul>\n<li>The weight boxes of both calculators take digits only, at most three; the energy "
            "box of the time-to-burn calculator and the hours and minutes boxes of the planner take "
            "digits only too. <kbd>Backspace</kbd> works as usual.</li>\n"
-           "<li>In the planner, <kbd>Tab</kbd> goes from the activity to the weight, the hours, the "
-           "minutes and the list.</li>\n"
            "<li>The weight box of the main window takes any text and reads the number it begins "
            "with.</li>\n</ul>\n</section>\n";
 }

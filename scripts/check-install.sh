@@ -31,7 +31,8 @@ page="$prefix/share/movesta/product_page/index.html"
 if ! out="$(timeout 60 desktop-file-validate "$desktop" 2>&1)" || [ -n "$out" ]; then
     fail "desktop-file-validate: $out"
 fi
-out="$(timeout 60 appstreamcli validate --no-net "$metainfo" 2>&1)" || fail "appstreamcli validate: $out"
+# Pedantic, as software stores check it; --no-net, so its screenshot addresses are not fetched.
+out="$(timeout 60 appstreamcli validate --pedantic --no-net "$metainfo" 2>&1)" || fail "appstreamcli validate: $out"
 if grep -q "^[EW]:" <<<"$out"; then fail "appstreamcli validate: $out"; fi
 
 # What the launcher and the metainfo name must be there.
@@ -52,8 +53,15 @@ for size in 16 24 32 48 64 128 256; do
 done
 grep -q "<svg" "$prefix/share/icons/hicolor/scalable/apps/movesta.svg" 2>/dev/null || fail "scalable icon missing"
 
+# A screenshot of each window, taken from docs/screenshots, at most 1000x700.
+for shot in main_window planner time_to_burn diary; do
+    grep -q "<image>.*/screenshots/$shot.png</image>" "$metainfo" || fail "no screenshot of $shot in the metainfo"
+    size="$(png_size "docs/screenshots/$shot.png")"
+    [ "${size%x*}" -le 1000 ] && [ "${size#*x}" -le 700 ] || fail "screenshot $shot is $size, above 1000x700"
+done
+
 [ -f "$page" ] || fail "product page missing: $page"
 rows="$(sed -n '/<table id="catalogue-table">/,/<\/tbody>/p' "$page" | grep -c '^<tr>' || true)"
 [ "$rows" -eq 478 ] || fail "the product page holds $rows catalogue rows instead of 478"
 
-echo "install: program, launcher, metainfo, 8 icons and product page in place; both validators clean"
+echo "install: program, launcher, metainfo with 4 screenshots, 8 icons and product page in place; both validators clean"

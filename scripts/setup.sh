@@ -19,11 +19,11 @@ case "$purpose" in
     run) ;;
     test | ci)
         packages+=(libgtest-dev libgmock-dev xvfb xauth xclip clang-format desktop-file-utils appstream
-                   at-spi2-core python3-pyatspi dbus-daemon xdotool
+                   at-spi2-core python3-pyatspi dbus-daemon xdotool x11-utils
                    poppler-utils unzip) # the report documents read back by Debian's own tools
-        # The package check: CPack's dependency scan, Debian's checker, a throwaway root, xwininfo;
+        # The package check: CPack's dependency scan, Debian's checker, a throwaway root;
         # and the licence check.
-        [ "$purpose" = ci ] && packages+=(dpkg-dev file lintian mount x11-utils reuse git) ;;
+        [ "$purpose" = ci ] && packages+=(dpkg-dev file lintian mount reuse git) ;;
     bench) packages+=(libbenchmark-dev hyperfine time xvfb xauth) ;;
     fuzz) packages+=(clang libclang-rt-14-dev) ;;
     *) echo "usage: $0 run|test|ci|bench|fuzz" >&2; exit 2 ;;

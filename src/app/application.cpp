@@ -12,6 +12,7 @@
 #include "diary/sqlite_diary_store.h"
 #include "main_window/form1.h"
 #include "platform/qt/form_view.h"
+#include "platform/qt/pictures.h"
 #include "platform/qt/qt_desktop_services.h"
 #include "platform/qt/qt_window_manager.h"
 
@@ -46,13 +47,20 @@ private:
 
 } // namespace
 
+void SetUpApplication()
+{
+    QApplication::setApplicationName(QStringLiteral("Movesta"));
+    QApplication::setDesktopFileName(QStringLiteral("movesta"));
+    // Set once here, every window and dialog shows it without a word of its own.
+    QApplication::setWindowIcon(applicationIcon());
+    // Only closing the main window ends the program.
+    QApplication::setQuitOnLastWindowClosed(false);
+}
+
 int RunMovesta(int& argc, char** argv, const std::function<void()>& afterFirstPaint)
 {
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Movesta"));
-    QApplication::setDesktopFileName(QStringLiteral("movesta"));
-    // Only closing the main window ends the program.
-    QApplication::setQuitOnLastWindowClosed(false);
+    SetUpApplication();
 
     QtDesktopServices desktop;
     // Opened at its first use, not here: a person who never saves finds nothing written.

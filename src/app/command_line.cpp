@@ -20,7 +20,10 @@ constexpr std::string_view kUsage =
     "  -h, --help     Show this help and exit.\n"
     "  -v, --version  Show the version and the licence and exit.\n"
     "\n"
-    "The options of the Qt toolkit (-platform, -style, -display, ...) are accepted as well.\n";
+    "The options of the Qt toolkit (-platform, -style, -display, ...) are accepted as well.\n"
+    "\n"
+    "Help: F1 in any window opens the product page at that window's part, on this computer:\n"
+    "  " MOVESTA_HELP_PAGE "\n";
 
 // Qt's options that take the next argument as their value, and those that stand alone. Each may be
 // written with one dash or two, and a value may also follow an '='.

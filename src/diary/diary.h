@@ -27,8 +27,10 @@ std::string DayBefore(const std::string& iso, int days);
 
 class Diary : public Window {
 public:
-    static constexpr const char* kId = "Diary"; // the window manager's name of it
+    static constexpr const char* kId = "Diary";          // the window manager's name of it
+    static constexpr const char* kHelpSection = "diary"; // its part of the product page
     Diary(DesktopServices& desktop, WindowManager& windows, DiaryStore& store);
+    std::string helpSection() const override { return kHelpSection; }
 
     // The month and the day
     Calendar Month{*this, "Month"};          // the day chosen; days with entries stand out

@@ -54,8 +54,10 @@ OwnActivityFactors ReadOwnActivityFactor(const std::string& typed, bool inKiloca
 
 class MyActivities : public Window {
 public:
-    static constexpr const char* kId = "MyActivities"; // the window manager's name of it
+    static constexpr const char* kId = "MyActivities";           // the window manager's name of it
+    static constexpr const char* kHelpSection = "my-activities"; // its part of the product page
     MyActivities(DesktopServices& desktop, WindowManager& windows, DiaryStore& store);
+    std::string helpSection() const override { return kHelpSection; }
 
     Label ListCaption{*this, "ListCaption"};                 // "My activities:"
     Label KilojoulesCaption{*this, "KilojoulesCaption"};     // "kJ", over the factors

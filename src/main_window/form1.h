@@ -20,8 +20,10 @@ inline constexpr const char* kTimeToBurnId = "Form4";
 
 class Form1 : public Window {
 public:
-    static constexpr const char* kId = kMainWindowId; // the window manager's name of it
+    static constexpr const char* kId = kMainWindowId;          // the window manager's name of it
+    static constexpr const char* kHelpSection = "main-window"; // its part of the product page
     Form1(DesktopServices& desktop, WindowManager& windows);
+    std::string helpSection() const override { return kHelpSection; }
 
     // Unit of weight
     Decoration Frame1{*this, "Frame1", "Units"};       // groups the two unit options

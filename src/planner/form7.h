@@ -30,8 +30,10 @@ class WindowManager;
 
 class Form7 : public Window {
 public:
-    static constexpr const char* kId = "Form7"; // the window manager's name of it
+    static constexpr const char* kId = "Form7";            // the window manager's name of it
+    static constexpr const char* kHelpSection = "planner"; // its part of the product page
     Form7(DesktopServices& desktop, const Form1& mainWindow, WindowManager& windows, DiaryStore& diary);
+    std::string helpSection() const override { return kHelpSection; }
 
     // Activity choice: names shown, factor columns kept at the same index
     Label Label4{*this, "Label4"};    // "Physical activity:"

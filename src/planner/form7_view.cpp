@@ -61,6 +61,18 @@ constexpr int kInputHeight = 24;
 
 } // namespace
 
+void Form7View::restyle()
+{
+    if (!m_table)
+        return;
+    // The selected row stays highlighted while another window is active (some themes grey an
+    // inactive selection out).
+    QPalette palette = m_table->palette();
+    for (const QPalette::ColorRole role : {QPalette::Highlight, QPalette::HighlightedText})
+        palette.setColor(QPalette::Inactive, role, palette.color(QPalette::Active, role));
+    m_table->setPalette(palette);
+}
+
 Form7View::Form7View(Form7& model, QtWindowManager& manager)
     : FormView(model, manager, 11865, 4890)
 {
@@ -152,12 +164,8 @@ Form7View::Form7View(Form7& model, QtWindowManager& manager)
                                        {model.List3, box(kKjColumn), number, "KJ"},
                                        {model.List4, box(kKcalColumn), number, "kcal"}});
     table->setAccessibleName(QStringLiteral("Selected physical activities"));
-    // The selected row stays highlighted while another window is active (some themes grey an
-    // inactive selection out).
-    QPalette palette = table->palette();
-    for (const QPalette::ColorRole role : {QPalette::Highlight, QPalette::HighlightedText})
-        palette.setColor(QPalette::Inactive, role, palette.color(QPalette::Active, role));
-    table->setPalette(palette);
+    m_table = table;
+    restyle();
     // Labels line up with the text inside the rows: the box's frame plus the row's margin.
     const int inset = table->geometry().left() - kNameColumn.left + ListTextMargin(table);
     const auto numberLabel = [&](QLabel* label) {

@@ -17,6 +17,12 @@ class Form7View : public FormView {
     Q_OBJECT
 public:
     Form7View(Form7& model, QtWindowManager& manager);
+
+protected:
+    void restyle() override;
+
+private:
+    QTableView* m_table = nullptr; // the list boxes' table
 };
 
 } // namespace movesta

@@ -7,6 +7,7 @@
 #include <algorithm>
 
 #include "platform/controls.h"
+#include "platform/desktop_services.h"
 #include "platform/window_manager.h"
 
 namespace movesta {
@@ -37,6 +38,12 @@ void Window::tellHeldBack()
 {
     for (const auto& [control, aspect] : std::exchange(m_heldBack, {}))
         control->tellView(aspect);
+}
+
+void Window::ShowHelp()
+{
+    const std::string section = helpSection();
+    desktop().openAddress(desktop().productPageAddress() + (section.empty() ? "" : "#" + section));
 }
 
 void Window::unload()

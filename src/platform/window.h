@@ -28,6 +28,11 @@ public:
     const std::string& caption() const { return m_caption; }
     DesktopServices& desktop() const { return m_desktop; }
 
+    // The part of the product page that helps with this window (an id of the page); empty for its top.
+    virtual std::string helpSection() const { return {}; }
+    // F1: the product page, opened at this window's part.
+    void ShowHelp();
+
     virtual void Form_Load() {}
     virtual void Form_Activate() {}
     virtual void Form_Unload() {}

@@ -21,8 +21,10 @@ class Form1;
 
 class Form4 : public Window {
 public:
-    static constexpr const char* kId = "Form4"; // the window manager's name of it
+    static constexpr const char* kId = "Form4";                 // the window manager's name of it
+    static constexpr const char* kHelpSection = "time-to-burn"; // its part of the product page
     Form4(DesktopServices& desktop, const Form1& mainWindow, DiaryStore& diary);
+    std::string helpSection() const override { return kHelpSection; }
 
     // Picture buttons
     Picture Image1{*this, "Image1", "banner.svg"}; // banner; opens the product page

@@ -22,7 +22,7 @@ function(expect args status stream pattern)
     endforeach()
 endfunction()
 
-expect("--help" 0 out "^Usage: movesta \\[options\\]\n.*-h, --help.*-v, --version")
+expect("--help" 0 out "^Usage: movesta \\[options\\]\n.*-h, --help.*-v, --version.*\nHelp: F1 .*\n  /[^\n]*/movesta/product_page/index\\.html\n$")
 expect("-h" 0 out "^Usage: movesta")
 expect("--version" 0 out "^Movesta ${VERSION}\n.*GPL-3.0-or-later")
 expect("-v" 0 out "^Movesta ${VERSION}\n")

@@ -21,6 +21,7 @@
 #include <vector>
 
 #include "diary/diary.h"
+#include "diary/my_activities.h"
 #include "e2e_support.h"
 #include "planner/form7.h"
 #include "platform/qt/pictures.h"
@@ -463,6 +464,24 @@ TEST(KeyboardE2E, TheDiaryIsWalkedAndUsedByKeys)
     press(Qt::Key_Space);
     EXPECT_EQ(planner.List1.listCount(), 1);
     EXPECT_TRUE(app.desktop.messages.size() == 1u);
+}
+
+// F1 in each window, whichever control has the focus, opens the product page at that window's part.
+TEST(KeyboardE2E, F1OpensTheHelpAtTheWindowsOwnPart)
+{
+    ThreeWindows s;
+    ASSERT_TRUE(s.planner && s.burn && s.app.activate(*s.planner));
+    press(Qt::Key_J, Qt::ControlModifier); // the diary
+    ASSERT_TRUE(s.app.activate(*s.planner));
+    press(Qt::Key_M, Qt::ControlModifier); // my activities
+    for (const char* id : {kMainWindowId, kPlannerId, kTimeToBurnId, Diary::kId, MyActivities::kId}) {
+        const Window& window = *s.app.windows->find(id);
+        ASSERT_TRUE(s.app.activate(window)) << id;
+        press(Qt::Key_F1);
+        const std::string help = s.app.desktop.productPageAddress() + "#" + window.helpSection();
+        EXPECT_EQ(s.app.desktop.opened, std::vector<std::string>{help}) << id;
+        s.app.desktop.opened.clear();
+    }
 }
 
 } // namespace

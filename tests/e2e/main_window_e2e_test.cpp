@@ -200,7 +200,7 @@ TEST(PicturesE2E, EveryNamedPictureLoadsAtBothScales)
     }
     EXPECT_EQ(pictures, 3 + 7 + 2); // main window, planner, time to burn
     EXPECT_FALSE(picturePixmap(QStringLiteral("hand.svg"), 2.0).isNull());
-    EXPECT_FALSE(windowIcon().isNull());
+    EXPECT_FALSE(applicationIcon().isNull());
 }
 
 } // namespace

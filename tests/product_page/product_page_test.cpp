@@ -225,6 +225,9 @@ TEST(ProductPage, NeedsNothingFromOutsideAndItsLinksLeadSomewhere)
     }
     for (const std::string& source : AttributeValues(page, "src"))
         EXPECT_EQ(source.rfind("data:", 0), 0u) << source;
+    // F1 links into the page at each window's part, which holds that window's keys.
+    for (const std::string section : {"main-window", "planner", "time-to-burn", "diary"})
+        EXPECT_TRUE(ids.count(section) && !BodyRows(page, section + "-help").empty()) << section;
 }
 
 TEST(ProductPage, PicturesAreEmbeddedByteForByte)

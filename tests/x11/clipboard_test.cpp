@@ -11,13 +11,16 @@
 #include <QSignalSpy>
 #include <QStandardPaths>
 #include <QTest>
+#include <QTimer>
 
 #include <memory>
 #include <regex>
 #include <string>
 #include <vector>
 
+#include "app/application.h"
 #include "app/register_windows.h"
+#include "diary/diary.h"
 #include "main_window/form1.h"
 #include "planner/form7.h"
 #include "platform/qt/form_view.h"
@@ -26,7 +29,7 @@
 #include "support/temporary_diary.h"
 
 // Checks that need a real X server: the program's own desktop services, the system clipboard and
-// another program reading it.
+// another program reading it, and the icon that the window manager reads of each window.
 namespace movesta {
 namespace {
 
@@ -105,6 +108,38 @@ TEST(PlannerXvfb, AnotherProgramReadsTheReportFromTheSystemClipboard)
                         "Accordion, playing|2|45|1650,0|396,0|", "Total|3|45|2250,0|540,0|"}));
     windows.reset();
     QApplication::processEvents();
+}
+
+// Whether a window's _NET_WM_ICON, as xprop (x11-utils) reads it, begins with a 32-pixel image.
+bool CarriesIcon(const QWidget* window)
+{
+    QProcess xprop;
+    xprop.start("xprop",
+                {"-id", QString::number(window->winId()), "-f", "_NET_WM_ICON", "32c", "_NET_WM_ICON"});
+    return xprop.waitForFinished(20000) &&
+           xprop.readAllStandardOutput().startsWith("_NET_WM_ICON(CARDINAL) = 32, 32, ");
+}
+
+TEST(WindowIconXvfb, EveryWindowAndMessageBoxCarriesMovestasIcon)
+{
+    SetUpApplication();
+    QtDesktopServices desktop;
+    testing::TemporaryDiary diary;
+    auto windows = std::make_unique<QtWindowManager>();
+    RegisterWindows(*windows, desktop, diary.store);
+    RegisterViews(*windows);
+    windows->show<Form1>()->Text1.setText("70");
+    for (const char* id : {kMainWindowId, kPlannerId, kTimeToBurnId, Diary::kId}) {
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(windows->viewOf(*windows->show(id)))) << id;
+        EXPECT_TRUE(CarriesIcon(windows->viewOf(*windows->find(id)))) << id;
+    }
+    bool messageIcon = false;
+    QTimer::singleShot(0, [&] { // runs once the box is up, in its own event loop
+        if (QWidget* box = QApplication::activeModalWidget())
+            messageIcon = CarriesIcon(box) && box->close();
+    });
+    desktop.messageBox("Test", MessageButtons::Ok, MessageIcon::None, "");
+    EXPECT_TRUE(messageIcon);
 }
 
 } // namespace

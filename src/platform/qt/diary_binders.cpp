@@ -15,6 +15,7 @@
 
 #include <algorithm>
 
+#include "platform/qt/colours.h"
 #include "platform/qt/form_view.h"
 #include "platform/qt/qt_text.h"
 
@@ -117,13 +118,15 @@ QCalendarWidget* FormView::bindCalendar(Calendar& calendar, QRect geometry)
             widget->setSelectedDate(date);
         if (const QDate month = dateOf(calendar.month() + "-01"); month.isValid())
             widget->setCurrentPage(month.year(), month.month());
-        // Days with entries in bold, in the link colour: they stand out in any theme.
+        // Days with entries in bold, in the link colour made readable on the days' base: they
+        // stand out in any theme.
         for (const QDate& day : *marked)
             widget->setDateTextFormat(day, QTextCharFormat());
         marked->clear();
         QTextCharFormat standOut;
         standOut.setFontWeight(QFont::Bold);
-        standOut.setForeground(widget->palette().link());
+        standOut.setForeground(
+            ReadableOn(widget->palette().color(QPalette::Link), widget->palette().color(QPalette::Base)));
         standOut.setFontUnderline(true);
         for (const std::string& day : calendar.markedDays())
             if (const QDate date = dateOf(day); date.isValid()) {
@@ -136,6 +139,7 @@ QCalendarWidget* FormView::bindCalendar(Calendar& calendar, QRect geometry)
         if (aspect == Aspect::Selection || aspect == Aspect::Text || aspect == Aspect::Items)
             show();
     };
+    kind.restyle = show; // a new palette's link colour
     Binding& b = addBinding(calendar, widget, std::move(kind));
     show();
     b.connections.push_back(connect(widget, &QCalendarWidget::selectionChanged, widget, [widget, &calendar] {

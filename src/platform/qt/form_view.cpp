@@ -70,8 +70,15 @@ FormView::FormView(Window& model, WindowManager& manager, int clientWidthTwips, 
     , m_client(new QWidget(this))
 {
     setWindowTitle(toQ(model.caption()));
-    setWindowIcon(windowIcon());
     m_client->setFixedSize(twips(clientWidthTwips), twips(clientHeightTwips));
+    m_client->installEventFilter(this);
+    // F1 opens the window's help whichever control has the focus, as the menu's shortcuts do.
+    auto* help = new QAction(this);
+    help->setShortcut(QKeySequence::HelpContents);
+    help->setShortcutContext(Qt::WindowShortcut);
+    addAction(help);
+    m_menuActions.push_back(help);
+    connect(help, &QAction::triggered, this, [this] { m_model.ShowHelp(); });
 }
 
 FormView::~FormView()
@@ -151,8 +158,10 @@ void FormView::applyStyle(const Binding& binding) const
     const QColor fore = resolve(control.foreColor(), palette);
     if (back.isValid())
         palette.setColor(backRole, back);
+    // A disabled control keeps the palette's disabled text colour.
     if (fore.isValid())
-        palette.setColor(foreRole, fore);
+        for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive})
+            palette.setColor(group, foreRole, fore);
     widget->setPalette(palette);
     if (!isEdit)
         widget->setAutoFillBackground(back.isValid());
@@ -171,6 +180,14 @@ bool FormView::menuShortcutMatches(const QKeyEvent* event) const
 
 bool FormView::eventFilter(QObject* watched, QEvent* event)
 {
+    // The desktop's colours changed (a dark theme chosen): the system colours and the link colour
+    // that the controls were given are taken again from the palette the client area now has.
+    if (watched == m_client && event->type() == QEvent::PaletteChange) {
+        for (const auto& b : m_bindings)
+            if (b->widget && b->control)
+                applyStyle(*b);
+        restyle();
+    }
     Binding* binding = m_bindingOf.value(watched, nullptr);
     if (!binding || !binding->control || m_closingByManager)
         return QWidget::eventFilter(watched, event);

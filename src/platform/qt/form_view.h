@@ -101,6 +101,8 @@ public:
     QWidget* widgetOf(const Control& control) const;
 
 protected:
+    // After the controls took a new palette's colours: what a window adds to its own look.
+    virtual void restyle() {}
     void closeEvent(QCloseEvent* event) override;
     void changeEvent(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;

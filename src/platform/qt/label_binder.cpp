@@ -10,6 +10,7 @@
 #include <QPainter>
 #include <QStyle>
 
+#include "platform/qt/colours.h"
 #include "platform/qt/form_view.h"
 #include "platform/qt/pictures.h"
 #include "platform/qt/qt_text.h"
@@ -92,14 +93,20 @@ LinkButton* FormView::bindLinkLabel(Label& label, QRect geometry, Qt::Alignment 
         widget->setFocusPolicy(Qt::TabFocus);
     widget->installEventFilter(this);
     Kind kind;
-    // Underlined, in the link colour unless the model gives the label a colour of its own.
+    // Underlined, in the palette's link colour unless the model gives the label a colour of its
+    // own; a link colour too faint on the window (a dark theme's, often) is made readable.
     kind.restyle = [widget, &label] {
         QFont font = widget->font();
         font.setUnderline(true);
         widget->setFont(font);
-        if (label.foreColor().kind == Color::Kind::Default) {
+        const bool ownColour = label.foreColor().kind != Color::Kind::Default;
+        widget->setForegroundRole(ownColour ? QPalette::WindowText : QPalette::Link);
+        if (!ownColour) {
             QPalette palette = widget->palette();
-            palette.setColor(QPalette::WindowText, palette.color(QPalette::Link));
+            for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive})
+                palette.setColor(
+                    group, QPalette::Link,
+                    ReadableOn(palette.color(group, QPalette::Link), palette.color(group, QPalette::Window)));
             widget->setPalette(palette);
         }
     };

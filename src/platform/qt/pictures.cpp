@@ -65,7 +65,7 @@ const QCursor& handCursor()
     return cursor;
 }
 
-QIcon windowIcon()
+QIcon applicationIcon()
 {
     // Title bars and task bars want small sizes; a large image would only cost decoding time.
     QIcon icon;
@@ -233,8 +233,9 @@ QRect LinkButton::focusArea() const
 void LinkButton::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
+    // Disabled, it is drawn as any disabled text is.
     style()->drawItemText(&painter, rect(), static_cast<int>(m_alignment), palette(), isEnabled(), text(),
-                          QPalette::WindowText);
+                          isEnabled() ? foregroundRole() : QPalette::WindowText);
 }
 
 } // namespace movesta

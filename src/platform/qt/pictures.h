@@ -19,7 +19,8 @@ namespace movesta {
 
 // The pointing-hand pointer of every clickable picture and link (hot spot at 12, 1).
 const QCursor& handCursor();
-QIcon windowIcon();
+// Movesta's icon, which the application gives every window, dialog and message box.
+QIcon applicationIcon();
 
 // A picture of the resources by the name the window models give it ("add.svg"), at the given
 // device pixel ratio: its 2x render above 1, its 1x render otherwise. Loaded once per name and
@@ -65,7 +66,7 @@ private:
     QString m_picture;
 };
 
-// A text drawn as a label draws it (the palette's window text, aligned in its box), for a link.
+// A text drawn as a label draws it (in its foreground role's colour, aligned in its box), for a link.
 class LinkButton : public ClickableButton {
     Q_OBJECT
 public:
