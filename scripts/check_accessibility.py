@@ -441,6 +441,65 @@ def planner():
         "push button 'Copy to Clipboard'"])
     target_energy(win)
     diary()
+    my_activities()
+    most_used(win)
+
+
+def my_activities():
+    """Ctrl+M opens "My Activities": the name and factor boxes are named, one activity typed and
+    added reads back in the table under its columns, and Tab walks every control."""
+    focus_window("Energy Expenditure")
+    run("xdotool", "key", "ctrl+m")
+    win = wait_for(lambda: window("My Activities"))
+    if win is None:
+        miss("Ctrl+M did not open the window 'My Activities'")
+        return
+    name = expect_input(win, "text", "Name")
+    factor = expect_input(win, "text", "Energy factor per kilogram and hour")
+    check_every_node(win)
+    expect_buttons(win, [("push button", b) for b in ("Add", "Rename", "Delete")])
+    if not (name and factor):
+        return
+    bring_to_front("My Activities")
+    click(name)
+    run("xdotool", "type", "--delay", "50", "Spinning class")
+    click(factor)
+    run("xdotool", "type", "--delay", "50", "8,5")
+    add = next((acc for acc in nodes(win) if acc.getRoleName() == "push button" and acc.name == "Add"), None)
+    if add is not None:
+        add.queryAction().doAction(0)
+    expect_table_row(win, "My activities", 0, ["Spinning class", "35,6", "8,5"],
+                     ["Activity", "kJ per kg and hour", "kcal per kg and hour"])
+    expect_tab_order(win, "My Activities", [
+        "table 'My activities'", "text 'Name'", "text 'Energy factor per kilogram and hour'",
+        "radio button 'Factor in kcal'", "push button 'Add'", "push button 'Rename'", "push button 'Delete'"])
+
+
+def most_used(win):
+    """The activity box emptied while it holds the focus: the list under it offers the activity
+    saved to the diary today, under its heading, and a screen reader reads both."""
+    focus_window("Energy Expenditure")
+    activity = [acc for acc in nodes(win) if acc.getRoleName() == "combo box"]
+    if not activity:
+        miss("no activity box")
+        return
+    click(activity[0])
+    run("xdotool", "key", "ctrl+a", "BackSpace")
+    heading = "Most used in the last 60 days"
+
+    def offered():
+        for acc in nodes(win):
+            if acc.getRoleName() == "list" and acc.name == heading:
+                return acc
+        return None
+
+    found_list = wait_for(offered)
+    names = [found_list.getChildAtIndex(i).name for i in range(found_list.childCount)] if found_list else []
+    if names[:1] == ["Accordion, playing"]:
+        found("list %r offers %s" % (heading, names))
+    else:
+        miss("no list named %r offering 'Accordion, playing' first (offered: %s)" % (heading, names))
+    run("xdotool", "key", "Escape")
 
 
 def open_dialog(key, title):

@@ -21,6 +21,7 @@
 #include <vector>
 
 #include "diary/diary.h"
+#include "diary/my_activities.h"
 #include "e2e_support.h"
 #include "planner/form7.h"
 #include "platform/qt/pictures.h"
@@ -122,10 +123,12 @@ std::vector<Pair> allTexts(const QPalette* palette)
             app.desktop.expectDate("2026-12-09");
             form7.sdn.click();
             form7.dnev.click();
+            form7.mak.click();
             if (palette)
                 QApplication::setPalette(*palette);
             QApplication::processEvents();
-            for (const Window* w : {app.windows->find(kMainWindowId), app.windows->find(Diary::kId)})
+            for (const Window* w : {app.windows->find(kMainWindowId), app.windows->find(Diary::kId),
+                                    app.windows->find(MyActivities::kId)})
                 for (const Pair& p : textsOf(app, *w, ""))
                     pairs.push_back(p);
         }
