@@ -52,7 +52,8 @@ set(screenshot_captions
     "main_window|The main window, where the weight is given and the two calculators are opened"
     "planner|The energy expenditure planner with a list of activities and its totals"
     "time_to_burn|The time-to-burn calculator with the time an activity takes to spend the energy"
-    "diary|The diary with a month's calendar, a day's activities and a chart of the month")
+    "diary|The diary with a month's calendar, a day's activities and a chart of the month"
+    "my_activities|The window where activities of one's own are added, renamed and deleted")
 foreach(entry IN LISTS screenshot_captions)
     string(REPLACE "|" ";" entry "${entry}")
     list(GET entry 0 shot)

@@ -54,7 +54,7 @@ done
 grep -q "<svg" "$prefix/share/icons/hicolor/scalable/apps/movesta.svg" 2>/dev/null || fail "scalable icon missing"
 
 # A screenshot of each window, taken from docs/screenshots, at most 1000x700.
-for shot in main_window planner time_to_burn diary; do
+for shot in main_window planner time_to_burn diary my_activities; do
     grep -q "<image>.*/screenshots/$shot.png</image>" "$metainfo" || fail "no screenshot of $shot in the metainfo"
     size="$(png_size "docs/screenshots/$shot.png")"
     [ "${size%x*}" -le 1000 ] && [ "${size#*x}" -le 700 ] || fail "screenshot $shot is $size, above 1000x700"
@@ -64,4 +64,4 @@ done
 rows="$(sed -n '/<table id="catalogue-table">/,/<\/tbody>/p' "$page" | grep -c '^<tr>' || true)"
 [ "$rows" -eq 478 ] || fail "the product page holds $rows catalogue rows instead of 478"
 
-echo "install: program, launcher, metainfo with 4 screenshots, 8 icons and product page in place; both validators clean"
+echo "install: program, launcher, metainfo with 5 screenshots, 8 icons and product page in place; both validators clean"
