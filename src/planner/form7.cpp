@@ -94,7 +94,10 @@ Form7::Form7(DesktopServices& desktop, const Form1& mainWindow, WindowManager& w
         hidden->setVisible(false);
 
     // Handlers last, so that the captions and items set above raise nothing.
-    Combo1.onClick = [this] { Combo1_Click(); };
+    Combo1.onClick = [this] {
+        CloseFoundActivities(); // an activity chosen: nothing is left to offer
+        Combo1_Click();
+    };
     Combo1.onChange = [this] { FindActivity(); };
     Combo4.onChange = [this] { Combo4_Change(); };
     Combo4.onClick = [this] { Combo4_Click(); };

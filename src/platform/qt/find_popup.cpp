@@ -143,6 +143,12 @@ bool FindPopup::eventFilter(QObject* watched, QEvent* event)
         const int current = currentIndex().isValid() ? currentIndex().row() : -1;
         const int page = qMax(1, viewport()->height() / qMax(1, sizeHintForRow(0)));
         const int last = m_source.count() - 1;
+        // Offered without a word typed (the heading says what), the entries are not walked by the
+        // arrows: those step through the box's own list, as they always have.
+        const bool offered = !m_heading->isHidden();
+        if (offered && (key->key() == Qt::Key_Down || key->key() == Qt::Key_Up ||
+                        key->key() == Qt::Key_PageDown || key->key() == Qt::Key_PageUp))
+            break;
         switch (key->key()) {
         case Qt::Key_Down:
             walkTo(qMin(current + 1, last));
