@@ -295,7 +295,8 @@ std::vector<WindowHelp> WindowHelps()
            "Down / Up walk the list, Return or a click chooses, Escape closes it and keeps the text"},
           {"With the activity box empty and focused, the list under it offers the activities saved to the "
            "diary most often in the last 60 days",
-           "As for finding"}}},
+           "A click chooses one; the arrows step through the activity box\u2019s own list as ever; Escape "
+           "closes the list"}}},
         {Form4::kHelpSection,
          "Time to burn",
          {{"Type weight and energy, pick an activity (click, or \u2191/\u2193 in the list; typing letters "
