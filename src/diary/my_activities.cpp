@@ -101,35 +101,30 @@ std::string CheckOwnActivityName(const std::string& name, const std::vector<OwnA
 
 OwnActivityFactors ReadOwnActivityFactor(const std::string& typed, bool inKilocalories)
 {
+    const auto refused = [](std::string why) {
+        return OwnActivityFactors{.kilojoules = {}, .kilocalories = {}, .refusal = std::move(why)};
+    };
     const std::string_view text = trimmed(typed);
     if (text.empty())
-        return {.kilojoules = {},
-                .kilocalories = {},
-                .refusal = "Give the energy factor, in kcal or kJ per kilogram and hour."};
+        return refused("Give the energy factor, in kcal or kJ per kilogram and hour.");
     const std::size_t comma = text.find(',');
     const bool digitsOnly =
         std::all_of(text.begin(), text.end(), [](char c) { return (c >= '0' && c <= '9') || c == ','; });
     if (!digitsOnly || std::count(text.begin(), text.end(), ',') > 1 || comma == 0 ||
         comma == text.size() - 1)
-        return {.kilojoules = {},
-                .kilocalories = {},
-                .refusal =
-                    "The energy factor can hold only digits and at most one decimal comma, as in 6,5."};
+        return refused("The energy factor can hold only digits and at most one decimal comma, as in 6,5.");
     const double value = ReadDecimalNumber(text);
     if (value <= 0)
-        return {.kilojoules = {}, .kilocalories = {}, .refusal = "The energy factor must be greater than 0."};
+        return refused("The energy factor must be greater than 0.");
     if (value > (inKilocalories ? kHighestKilocalories : kHighestKilojoules))
-        return {.kilojoules = {},
-                .kilocalories = {},
-                .refusal = "The energy factor can be at most 30 kcal or 125 kJ per kilogram and hour."};
+        return refused("The energy factor can be at most 30 kcal or 125 kJ per kilogram and hour.");
     const std::string own = NumberToText(value);
     const std::string other = FormatWithMask(
         inKilocalories ? value * kKilojoulesPerKilocalorie : value / kKilojoulesPerKilocalorie, "0.0");
+    // A factor whose other unit rounds to nothing would compute no energy in that unit.
     if (ReadDecimalNumber(other) == 0)
-        return {.kilojoules = {},
-                .kilocalories = {},
-                .refusal = std::string("The energy factor is too small: in ") +
-                           (inKilocalories ? "kJ" : "kcal") + " it would be 0,0 per kilogram and hour."};
+        return refused(std::string("The energy factor is too small: in ") + (inKilocalories ? "kJ" : "kcal") +
+                       " it would be 0,0 per kilogram and hour.");
     return inKilocalories ? OwnActivityFactors{.kilojoules = other, .kilocalories = own, .refusal = {}}
                           : OwnActivityFactors{.kilojoules = own, .kilocalories = other, .refusal = {}};
 }
