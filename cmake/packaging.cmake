@@ -100,10 +100,10 @@ string(JOIN "\n" CPACK_DEBIAN_PACKAGE_DESCRIPTION
     "time-to-burn calculator tells how long an activity must last to spend a"
     "given energy. A product page with the formulas and the whole catalogue is"
     "installed with it.")
-# The libraries come from dpkg-shlibdeps; the SVG plugins and the display plugins are loaded at
-# run time, which it cannot see.
+# The libraries come from dpkg-shlibdeps; the SVG plugins, the display plugins and SQLite (the
+# diary's, loaded at its first use) are loaded at run time, which it cannot see.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, libsqlite3-0")
 # xdg-open opens the product page in the browser.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xdg-utils")
 

@@ -52,6 +52,8 @@ for size in 16 24 32 48 64 128 256; do
     [ "$(png_size "$icon")" = "${size}x${size}" ] || fail "$icon is $(png_size "$icon")"
 done
 grep -q "<svg" "$prefix/share/icons/hicolor/scalable/apps/movesta.svg" 2>/dev/null || fail "scalable icon missing"
+# The diary's SQLite is loaded at its first use: linked in, it would slow every start.
+if ldd "$prefix/bin/movesta" | grep -q libsqlite3; then fail "the program links SQLite at start"; fi
 
 # A screenshot of each window, taken from docs/screenshots, at most 1000x700.
 for shot in main_window planner time_to_burn diary my_activities; do

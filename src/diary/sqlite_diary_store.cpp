@@ -4,6 +4,7 @@
 
 #include "diary/sqlite_diary_store.h"
 
+#include <dlfcn.h>
 #include <sqlite3.h>
 
 #include <chrono>
@@ -39,37 +40,76 @@ constexpr const char* kMigrations[] = {
 };
 static_assert(std::size(kMigrations) == SqliteDiaryStore::kSchemaVersion);
 
+// SQLite is loaded at the diary's first use, not with the program: linked in, the library costs
+// every start about a millisecond (its relocations), and most starts never touch the diary.
+// clang-format off
+#define MOVESTA_SQLITE_FUNCTIONS(X)                                                                 \
+    X(bind_double) X(bind_int64) X(bind_text) X(busy_timeout) X(close_v2) X(column_blob)           \
+    X(column_bytes) X(column_double) X(column_int64) X(errstr) X(exec) X(extended_result_codes)    \
+    X(finalize) X(last_insert_rowid) X(open_v2) X(prepare_v2) X(reset) X(step)
+// clang-format on
+
+struct Sqlite {
+#define MOVESTA_DECLARE(name) decltype(&::sqlite3_##name) name = nullptr;
+    MOVESTA_SQLITE_FUNCTIONS(MOVESTA_DECLARE)
+#undef MOVESTA_DECLARE
+};
+
+// The library's functions; nullptr when it cannot be loaded. Loaded once, kept for the process.
+const Sqlite* loadedSqlite()
+{
+    static const Sqlite* loaded = []() -> const Sqlite* {
+        void* library = dlopen("libsqlite3.so.0", RTLD_NOW | RTLD_LOCAL);
+        if (!library)
+            return nullptr;
+        static Sqlite functions;
+#define MOVESTA_RESOLVE(name)                                                                                \
+    functions.name = reinterpret_cast<decltype(functions.name)>(dlsym(library, "sqlite3_" #name));           \
+    if (!functions.name)                                                                                     \
+        return nullptr;
+        MOVESTA_SQLITE_FUNCTIONS(MOVESTA_RESOLVE)
+#undef MOVESTA_RESOLVE
+        return &functions;
+    }();
+    return loaded;
+}
+
+// Called only once open() has loaded the library.
+const Sqlite& lib()
+{
+    return *loadedSqlite();
+}
+
 struct Failure {
     int code;
 };
 
 class Statement {
 public:
-    Statement(sqlite3* db, const char* sql) { check(sqlite3_prepare_v2(db, sql, -1, &m_statement, nullptr)); }
-    ~Statement() { sqlite3_finalize(m_statement); }
+    Statement(sqlite3* db, const char* sql) { check(lib().prepare_v2(db, sql, -1, &m_statement, nullptr)); }
+    ~Statement() { lib().finalize(m_statement); }
     Statement(const Statement&) = delete;
     Statement& operator=(const Statement&) = delete;
 
     Statement& bind(int at, const std::string& text)
     {
-        check(
-            sqlite3_bind_text(m_statement, at, text.data(), static_cast<int>(text.size()), SQLITE_TRANSIENT));
+        check(lib().bind_text(m_statement, at, text.data(), static_cast<int>(text.size()), SQLITE_TRANSIENT));
         return *this;
     }
     Statement& bind(int at, double value)
     {
-        check(sqlite3_bind_double(m_statement, at, value));
+        check(lib().bind_double(m_statement, at, value));
         return *this;
     }
     Statement& bind(int at, std::int64_t value)
     {
-        check(sqlite3_bind_int64(m_statement, at, value));
+        check(lib().bind_int64(m_statement, at, value));
         return *this;
     }
     // True while a row is there to read.
     bool step()
     {
-        const int code = sqlite3_step(m_statement);
+        const int code = lib().step(m_statement);
         if (code == SQLITE_ROW)
             return true;
         if (code != SQLITE_DONE)
@@ -78,13 +118,13 @@ public:
     }
     std::string text(int column) const
     {
-        const auto* bytes = static_cast<const char*>(sqlite3_column_blob(m_statement, column));
-        return bytes ? std::string(bytes, static_cast<std::size_t>(sqlite3_column_bytes(m_statement, column)))
+        const auto* bytes = static_cast<const char*>(lib().column_blob(m_statement, column));
+        return bytes ? std::string(bytes, static_cast<std::size_t>(lib().column_bytes(m_statement, column)))
                      : std::string();
     }
-    void reset() { sqlite3_reset(m_statement); }
-    std::int64_t integer(int column) const { return sqlite3_column_int64(m_statement, column); }
-    double real(int column) const { return sqlite3_column_double(m_statement, column); }
+    void reset() { lib().reset(m_statement); }
+    std::int64_t integer(int column) const { return lib().column_int64(m_statement, column); }
+    double real(int column) const { return lib().column_double(m_statement, column); }
 
 private:
     void check(int code) const
@@ -97,7 +137,7 @@ private:
 
 void execute(sqlite3* db, const char* sql)
 {
-    const int code = sqlite3_exec(db, sql, nullptr, nullptr, nullptr);
+    const int code = lib().exec(db, sql, nullptr, nullptr, nullptr);
     if (code != SQLITE_OK)
         throw Failure{code};
 }
@@ -119,7 +159,7 @@ void transaction(sqlite3* db, Change change)
             execute(db, "COMMIT");
             return;
         } catch (const Failure& failure) {
-            sqlite3_exec(db, "ROLLBACK", nullptr, nullptr, nullptr);
+            lib().exec(db, "ROLLBACK", nullptr, nullptr, nullptr);
             const int primary = failure.code & 0xFF;
             if ((primary != SQLITE_BUSY && primary != SQLITE_LOCKED) || attempt == kAttempts)
                 throw;
@@ -186,7 +226,8 @@ SqliteDiaryStore::~SqliteDiaryStore()
 
 void SqliteDiaryStore::close()
 {
-    sqlite3_close_v2(m_db);
+    if (m_db)
+        lib().close_v2(m_db);
     m_db = nullptr;
 }
 
@@ -206,7 +247,7 @@ void SqliteDiaryStore::fail(int code, const std::string& doing)
     default:
         throw DiaryError(DiaryError::Kind::Unwritable, file + " could not be " +
                                                            (doing == "read" ? "read" : "written") + ": " +
-                                                           sqlite3_errstr(code) + ".");
+                                                           lib().errstr(code) + ".");
     }
 }
 
@@ -219,6 +260,10 @@ sqlite3* SqliteDiaryStore::open(bool create)
     const bool exists = std::filesystem::exists(file, error);
     if (!exists && !create)
         return nullptr;
+    if (!loadedSqlite())
+        throw DiaryError(DiaryError::Kind::Unwritable,
+                         "The diary " + m_path +
+                             " cannot be used: SQLite (libsqlite3.so.0) is not installed.");
     if (!exists) {
         std::filesystem::create_directories(file.parent_path(), error);
         if (error)
@@ -226,10 +271,10 @@ sqlite3* SqliteDiaryStore::open(bool create)
                              "The diary " + m_path + " could not be written: " + error.message() + ".");
     }
     const int flags = SQLITE_OPEN_READWRITE | (exists ? 0 : SQLITE_OPEN_CREATE);
-    if (const int code = sqlite3_open_v2(m_path.c_str(), &m_db, flags, nullptr); code != SQLITE_OK)
+    if (const int code = lib().open_v2(m_path.c_str(), &m_db, flags, nullptr); code != SQLITE_OK)
         fail(code, "save");
-    sqlite3_extended_result_codes(m_db, 1);
-    sqlite3_busy_timeout(m_db, kBusyWaitMilliseconds);
+    lib().extended_result_codes(m_db, 1);
+    lib().busy_timeout(m_db, kBusyWaitMilliseconds);
     try {
         execute(m_db, "PRAGMA synchronous = FULL");
         const std::int64_t version = pragma(m_db, "PRAGMA user_version");
@@ -409,7 +454,7 @@ std::int64_t SqliteDiaryStore::addOwnActivity(const OwnActivity& activity)
             .bind(3, activity.kilocalories)
             .bind(4, utcNow())
             .step();
-        id = sqlite3_last_insert_rowid(db);
+        id = lib().last_insert_rowid(db);
     });
     return id;
 }
