@@ -132,17 +132,10 @@ TEST_F(OwnActivities, ListedAfterTheCatalogueTheyComputeAsACatalogueRowWithTheSa
 
 TEST_F(OwnActivities, AnEmptyActivityBoxOffersTheMostUsedOfTheLast60DaysMostUsedFirst)
 {
-    const auto saved = [this](const std::string& day, std::vector<std::string> names) {
-        std::vector<DiaryEntry> entries;
-        for (std::string& name : names)
-            entries.push_back({.activity = std::move(name),
-                               .hours = "1",
-                               .minutes = "0",
-                               .kilojoules = "1",
-                               .kilocalories = "1",
-                               .weight = "70",
-                               .exactKilojoules = 1,
-                               .exactKilocalories = 1});
+    const auto saved = [this](const std::string& day, const std::vector<std::string>& names) {
+        std::vector<DiaryEntry> entries(names.size());
+        for (std::size_t i = 0; i < names.size(); ++i)
+            entries[i].activity = names[i];
         diary.store.appendToDay(day, std::move(entries), "");
     };
     ASSERT_EQ(add("Kolo", "4"), "");
