@@ -253,7 +253,7 @@ Form7View::Form7View(Form7& model, QtWindowManager& manager)
     bindPicture(model.Image2, twipsRect(11280, 2160, 480, 480));
 
     // The report, below the name column.
-    bindLinkLabel(model.Label34, twipsRect(5040, 3840, 1800, 240))
+    bindLink(model.Label34, twipsRect(5040, 3840, 1800, 240))
         ->setAccessibleName(QStringLiteral("Copy to Clipboard"));
     bindPicture(model.Image7, twipsRect(5520, 4080, 600, 600));
 

@@ -70,8 +70,8 @@ public:
                                bool wordWrap = false);
     // A label that acts as a link: hand pointer, link colour, underlined; its click, Space or
     // Return raise its Click.
-    LinkButton* bindLinkLabel(Label& label, QRect geometry,
-                              Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter);
+    LinkButton* bindLink(Label& label, QRect geometry,
+                         Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter);
     // A horizontal rule; it follows the line's visibility.
     QFrame* bindLine(Decoration& line, QRect geometry);
     // A frame with its caption as the title, around the controls placed in it.

@@ -82,7 +82,7 @@ QLabel* FormView::setUpLabel(QLabel* widget, Label& label, QRect geometry, Qt::A
     return widget;
 }
 
-LinkButton* FormView::bindLinkLabel(Label& label, QRect geometry, Qt::Alignment alignment)
+LinkButton* FormView::bindLink(Label& label, QRect geometry, Qt::Alignment alignment)
 {
     auto* widget = new LinkButton(m_client);
     widget->setGeometry(geometry);
