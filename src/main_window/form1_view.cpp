@@ -39,8 +39,7 @@ Form1View::Form1View(Form1& model, QtWindowManager& manager)
                                   Qt::AlignCenter);
         // Four lines of capitals must fit above the picture, which the box reaches down to.
         label->setWordWrap(true);
-        QFont font = label->font();
-        font.setPointSizeF(7);
+        QFont font = layoutScale().font(label->font(), 7);
         font.setBold(true);
         label->setFont(font);
     }
@@ -51,9 +50,7 @@ Form1View::Form1View(Form1& model, QtWindowManager& manager)
             QStringLiteral("Time required to burn calories during selected physical activity"));
     bindPicture(model.Image2, QRect(twips(720), twips(4680), 385, 41));
     QLabel* notice = bindLabel(model.Label1, twipsRect(0, 5400, 7215, 255), Qt::AlignCenter);
-    QFont small = notice->font();
-    small.setPointSizeF(7.5);
-    notice->setFont(small);
+    notice->setFont(layoutScale().font(notice->font(), 7.5));
 
     setTabOrder(weight, metric);
     setTabOrder(metric, english);

@@ -115,7 +115,7 @@ Form7View::Form7View(Form7& model, QtWindowManager& manager)
     activityCaption->setBuddy(activity);
     activity->setAccessibleName(QStringLiteral("Physical activity"));
     activity->view()->setTextElideMode(Qt::ElideRight);
-    activity->view()->setMinimumWidth(480);
+    activity->view()->setMinimumWidth(layoutScale().length(480));
     // The activities found by the words typed into Combo1, over the controls below it. It
     // reaches the model only while the view's bindings stand (not while the view is destroyed).
     auto* found = new FindPopup(
@@ -167,7 +167,8 @@ Form7View::Form7View(Form7& model, QtWindowManager& manager)
     m_table = table;
     restyle();
     // Labels line up with the text inside the rows: the box's frame plus the row's margin.
-    const int inset = table->geometry().left() - kNameColumn.left + ListTextMargin(table);
+    const int inset =
+        table->geometry().left() - layoutScale().length(kNameColumn.left) + ListTextMargin(table);
     const auto numberLabel = [&](QLabel* label) {
         label->setContentsMargins(0, 0, inset, 0);
         return label;
@@ -175,7 +176,7 @@ Form7View::Form7View(Form7& model, QtWindowManager& manager)
 
     // The scroll bar right of the kcal column, shown while there is something to scroll.
     auto* scroll = new QScrollBar(Qt::Vertical, client());
-    scroll->setGeometry(kScrollBarLeft, kListTop, kScrollBarWidth, kListHeight);
+    scroll->setGeometry(layoutScale().rect(QRect(kScrollBarLeft, kListTop, kScrollBarWidth, kListHeight)));
     scroll->setAccessibleName(QStringLiteral("Scroll selected physical activities"));
     scroll->setRange(0, 0);
     scroll->hide();

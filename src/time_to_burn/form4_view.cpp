@@ -107,12 +107,13 @@ Form4View::Form4View(Form4& model, QtWindowManager& manager)
     fitCaption(bindLabel(model.Label5, twipsRect(240, 1460, 1455, 255)), Anchor::Left);
     bindLabel(model.Label6, twipsRect(1800, 1440, 7815, 735), Qt::AlignLeft | Qt::AlignTop)
         ->setWordWrap(true);
-    QListView* activities = bindList(model.List1, twipsRect(240, 2160, 9375, 2790));
+    const QRect list = twipsRect(240, 2160, 9375, 2790);
+    QListView* activities = bindList(model.List1, list);
     activities->setAccessibleName(QStringLiteral("Physical activity"));
 
     // The heading may take the whole gap between the list and the result: the longest activity
     // names need a third line, which its given height of 615 twips would cut.
-    const int top = activities->geometry().bottom() + 1;
+    const int top = list.bottom() + 1;
     QLabel* heading =
         bindLabel(model.Label14, QRect(twips(240), top, twips(9375), twips(5640) - top), Qt::AlignCenter);
     heading->setWordWrap(true);

@@ -4,8 +4,10 @@
 
 // Saves a picture of the planner with a few activities and a target set, for the README; with
 // "diary" one of the diary window after a fortnight of days saved from it; with "activities" the
-// window of one's own activities; with "mostused" the planner offering the most used of them all:
-//     planner_screenshot OUT.png [diary|activities|mostused]
+// window of one's own activities; with "mostused" the planner offering the most used of them all;
+// with "main" or "timetoburn" those windows as they open; "planner" is the default. POINTS sets
+// the application font's size (the desktop's otherwise):
+//     planner_screenshot OUT.png [planner|diary|activities|mostused|main|timetoburn] [POINTS]
 // Run under xvfb-run with QT_QPA_PLATFORM=xcb, and with QT_SCALE_FACTOR=2 for the 2x picture.
 
 #include <QApplication>
@@ -13,25 +15,56 @@
 #include <QTest>
 
 #include <cstdio>
+#include <cstdlib>
 #include <string>
 
 #include "diary/diary.h"
 #include "diary/my_activities.h"
 #include "e2e_support.h"
 #include "planner/form7.h"
+#include "time_to_burn/form4.h"
+
+namespace {
+
+bool save(movesta::testing::App& app, movesta::Window& window, const char* path)
+{
+    app.activate(window);
+    QTest::qWait(300); // the first paint, and the lists' layouts
+    return app.view(window)->grab().save(QString::fromLocal8Bit(path));
+}
+
+} // namespace
 
 int main(int argc, char** argv)
 {
-    const std::string mode = argc == 3 ? argv[2] : "";
-    if (argc > 3 || (argc == 3 && mode != "diary" && mode != "activities" && mode != "mostused")) {
-        std::fprintf(stderr, "usage: planner_screenshot OUT.png [diary|activities|mostused]\n");
+    std::string mode = argc >= 3 ? argv[2] : "";
+    const double points = argc == 4 ? std::atof(argv[3]) : 0;
+    if (mode == "planner")
+        mode.clear();
+    if (argc > 4 || argc < 2 || (argc == 4 && points <= 0) ||
+        (!mode.empty() && mode != "diary" && mode != "activities" && mode != "mostused" && mode != "main" &&
+         mode != "timetoburn")) {
+        std::fprintf(stderr, "usage: planner_screenshot OUT.png "
+                             "[planner|diary|activities|mostused|main|timetoburn] [POINTS]\n");
         return 2;
     }
     const bool diary = !mode.empty();
     QApplication application(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false);
+    if (points > 0) {
+        QFont font = QApplication::font();
+        font.setPointSizeF(points);
+        QApplication::setFont(font);
+    }
     movesta::testing::App app;
     app.form1->Text1.setText("70");
+    if (mode == "main")
+        return save(app, *app.form1, argv[1]) ? 0 : 1;
+    if (mode == "timetoburn") {
+        app.form1->Image3.click();
+        auto* burn = app.windows->find<movesta::Form4>();
+        return burn && save(app, *burn, argv[1]) ? 0 : 1;
+    }
     app.form1->Image1.click();
     auto* planner = app.windows->find<movesta::Form7>();
     if (!planner)
@@ -49,11 +82,8 @@ int main(int argc, char** argv)
             own->Add.click();
         }
         own->Names.setListIndex(1);
-        if (mode == "activities") {
-            app.activate(*own);
-            QTest::qWait(300);
-            return app.view(*own)->grab().save(QString::fromLocal8Bit(argv[1])) ? 0 : 1;
-        }
+        if (mode == "activities")
+            return save(app, *own, argv[1]) ? 0 : 1;
     }
     const struct {
         int activity;
@@ -101,8 +131,5 @@ int main(int argc, char** argv)
     } else {
         planner->List1.setListIndex(1);
     }
-    movesta::FormView* view = app.view(*shown);
-    app.activate(*shown);
-    QTest::qWait(300); // the first paint, and the lists' layouts
-    return view->grab().save(QString::fromLocal8Bit(argv[1])) ? 0 : 1;
+    return save(app, *shown, argv[1]) ? 0 : 1;
 }

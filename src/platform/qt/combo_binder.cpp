@@ -65,7 +65,7 @@ private:
 QComboBox* FormView::bindCombo(ComboBox& combo, QRect geometry)
 {
     auto* widget = new QComboBox(m_client);
-    widget->setGeometry(geometry);
+    widget->setGeometry(m_scale.rect(geometry));
     auto* items = new ComboItems(combo, widget);
     widget->setModel(items);
     // Editable, without completion. A combo made editable builds a completer over all its items

@@ -92,7 +92,7 @@ QAccessibleInterface* chartAccessible(const QString&, QObject* object)
 QPushButton* FormView::bindButton(CommandButton& button, QRect geometry)
 {
     auto* widget = new QPushButton(toQ(button.caption()), m_client);
-    widget->setGeometry(geometry);
+    widget->setGeometry(m_scale.rect(geometry));
     Binding& b = addBinding(button, widget, Kind{});
     b.connections.push_back(connect(widget, &QPushButton::clicked, widget, [&button] { button.click(); }));
     return widget;
@@ -101,7 +101,7 @@ QPushButton* FormView::bindButton(CommandButton& button, QRect geometry)
 QCalendarWidget* FormView::bindCalendar(Calendar& calendar, QRect geometry)
 {
     auto* widget = new QCalendarWidget(m_client);
-    widget->setGeometry(geometry);
+    widget->setGeometry(m_scale.rect(geometry));
     widget->setGridVisible(false);
     widget->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
     widget->setFirstDayOfWeek(Qt::Monday);
@@ -157,7 +157,7 @@ QWidget* FormView::bindChart(BarChart& chart, QRect geometry)
     static const bool accessible = (QAccessible::installFactory(chartAccessible), true);
     (void)accessible;
     auto* widget = new BarChartWidget(chart, m_client);
-    widget->setGeometry(geometry);
+    widget->setGeometry(m_scale.rect(geometry));
     Kind kind;
     kind.redraw = [widget, &chart](Aspect aspect, int) {
         if (aspect != Aspect::Items)

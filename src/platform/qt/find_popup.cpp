@@ -11,10 +11,12 @@
 #include <QScrollBar>
 
 #include "platform/qt/qt_text.h"
+#include "platform/qt/twips.h"
 
 namespace movesta {
 
 namespace {
+// In the design's logical pixels, grown with the application font.
 constexpr int kWidestPopup = 480; // as the combo's own drop-down, wide enough for most names
 constexpr int kMargin = 4;        // kept free at the surface's right and bottom edges
 } // namespace
@@ -54,9 +56,10 @@ FindPopup::FindPopup(QComboBox* box, QWidget* surface, Source source)
     , m_source(std::move(source))
     , m_entries(new Entries(m_source, this))
     , m_heading(new QLabel(this))
+    , m_scale(LayoutScale::ofApplicationFont().factor())
 {
     m_heading->setObjectName(QStringLiteral("findHeading"));
-    m_heading->setIndent(kMargin);
+    m_heading->setIndent(LayoutScale(m_scale).length(kMargin));
     m_heading->setBackgroundRole(QPalette::AlternateBase);
     m_heading->setAutoFillBackground(true);
     QFont bold = m_heading->font();
@@ -107,10 +110,13 @@ void FindPopup::refresh()
 void FindPopup::place()
 {
     const QWidget* surface = parentWidget();
+    const LayoutScale scale(m_scale);
+    const int margin = scale.length(kMargin);
     const QPoint topLeft = m_box->mapTo(surface, QPoint(0, m_box->height()));
-    const int width = qMin(qMax(m_box->width(), kWidestPopup), surface->width() - topLeft.x() - kMargin);
+    const int width =
+        qMin(qMax(m_box->width(), scale.length(kWidestPopup)), surface->width() - topLeft.x() - margin);
     const int rowHeight = qMax(1, sizeHintForRow(0));
-    const int room = surface->height() - topLeft.y() - kMargin - 2 * frameWidth();
+    const int room = surface->height() - topLeft.y() - margin - 2 * frameWidth();
     const int heading = m_heading->isHidden() ? 0 : m_heading->sizeHint().height();
     const int rows = qMax(1, qMin(m_source.count(), (room - heading) / rowHeight));
     setGeometry(topLeft.x(), topLeft.y(), width, heading + rows * rowHeight + 2 * frameWidth());

@@ -49,6 +49,7 @@ private:
     class Entries;
     Entries* m_entries;
     QLabel* m_heading;
+    double m_scale; // the application font's, for the widths below
 };
 
 } // namespace movesta

@@ -11,7 +11,6 @@
 #include <utility>
 
 #include "platform/qt/qt_text.h"
-#include "platform/qt/twips.h"
 #include "platform/window.h"
 #include "platform/window_manager.h"
 
@@ -67,10 +66,11 @@ void FormView::Binding::release()
 FormView::FormView(Window& model, WindowManager& manager, int clientWidthTwips, int clientHeightTwips)
     : m_model(model)
     , m_manager(manager)
+    , m_scale(LayoutScale::ofApplicationFont())
     , m_client(new QWidget(this))
 {
     setWindowTitle(toQ(model.caption()));
-    m_client->setFixedSize(twips(clientWidthTwips), twips(clientHeightTwips));
+    m_client->setFixedSize(m_scale.rect(twipsRect(0, 0, clientWidthTwips, clientHeightTwips)).size());
     m_client->installEventFilter(this);
     // F1 opens the window's help whichever control has the focus, as the menu's shortcuts do.
     auto* help = new QAction(this);
@@ -142,7 +142,7 @@ void FormView::applyStyle(const Binding& binding) const
     const Control& control = *binding.control;
     QFont font = m_client->font();
     if (control.fontSize() > 0)
-        font.setPointSize(control.fontSize());
+        font = m_scale.font(font, control.fontSize());
     font.setBold(control.bold());
     // A widget that already shows this font is left alone: setting it anyway costs a font change
     // (a combo builds its popup for it).

@@ -24,6 +24,7 @@
 #include <vector>
 
 #include "platform/controls.h"
+#include "platform/qt/twips.h"
 
 class QAction;
 class QCalendarWidget;
@@ -56,6 +57,9 @@ public:
     Window& model() const { return m_model; }
     // The surface on which controls are placed at their twip positions (below a menu bar).
     QWidget* client() const { return m_client; }
+    // Every geometry given to a bind function is in the design's logical pixels, and placed
+    // grown by this, the application font's scale when the window opened.
+    const LayoutScale& layoutScale() const { return m_scale; }
 
     // The manager closes this view itself: no close handler of the model runs, and the hidden view
     // hands nothing more to the model until the manager destroys it, before the model.
@@ -142,6 +146,7 @@ private:
 
     Window& m_model;
     WindowManager& m_manager;
+    const LayoutScale m_scale;
     QWidget* m_client;
     std::vector<std::unique_ptr<Binding>> m_bindings;
     QHash<const QObject*, Binding*> m_bindingOf;

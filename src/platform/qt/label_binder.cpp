@@ -70,7 +70,7 @@ QLabel* FormView::bindShrinkingLabel(Label& label, QRect geometry, Qt::Alignment
 
 QLabel* FormView::setUpLabel(QLabel* widget, Label& label, QRect geometry, Qt::Alignment alignment, Kind kind)
 {
-    widget->setGeometry(geometry);
+    widget->setGeometry(m_scale.rect(geometry));
     widget->setTextFormat(Qt::PlainText);
     widget->setAlignment(alignment);
     widget->setText(toQ(label.caption()));
@@ -85,7 +85,7 @@ QLabel* FormView::setUpLabel(QLabel* widget, Label& label, QRect geometry, Qt::A
 LinkButton* FormView::bindLink(Label& label, QRect geometry, Qt::Alignment alignment)
 {
     auto* widget = new LinkButton(m_client);
-    widget->setGeometry(geometry);
+    widget->setGeometry(m_scale.rect(geometry));
     widget->setAlignment(alignment);
     widget->setText(toQ(label.caption()));
     // Tab, never a mouse click: a click on the link acts and leaves the focus where it was.

@@ -17,7 +17,7 @@ QFrame* FormView::bindLine(Decoration& line, QRect geometry)
     auto* widget = new QFrame(m_client);
     widget->setFrameShape(QFrame::HLine);
     widget->setFrameShadow(QFrame::Sunken);
-    widget->setGeometry(geometry);
+    widget->setGeometry(m_scale.rect(geometry));
     addBinding(line, widget, Kind{});
     return widget;
 }
@@ -25,7 +25,7 @@ QFrame* FormView::bindLine(Decoration& line, QRect geometry)
 QGroupBox* FormView::bindFrame(Decoration& frame, QRect geometry)
 {
     auto* widget = new QGroupBox(toQ(frame.caption()), m_client);
-    widget->setGeometry(geometry);
+    widget->setGeometry(m_scale.rect(geometry));
     addBinding(frame, widget, Kind{});
     return widget;
 }

@@ -166,7 +166,7 @@ void FormView::bindListTable(QAbstractItemView* view, const std::vector<BoxColum
 QListView* FormView::bindList(ListBox& list, QRect geometry, Qt::Alignment alignment)
 {
     auto* view = new QListView(m_client);
-    view->setGeometry(geometry);
+    view->setGeometry(m_scale.rect(geometry));
     view->setUniformItemSizes(true);
     view->setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
     view->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -175,8 +175,11 @@ QListView* FormView::bindList(ListBox& list, QRect geometry, Qt::Alignment align
     return view;
 }
 
-QTableView* FormView::bindListBoxes(const std::vector<BoxColumn>& columns)
+QTableView* FormView::bindListBoxes(const std::vector<BoxColumn>& designColumns)
 {
+    std::vector<BoxColumn> columns(designColumns);
+    for (BoxColumn& column : columns)
+        column.box = m_scale.rect(column.box);
     // The boxes first, under the table: each the frame and white ground that a list box has.
     int frame = 0;
     for (const BoxColumn& column : columns) {

@@ -17,7 +17,7 @@ namespace movesta {
 QRadioButton* FormView::bindOption(OptionButton& option, QRect geometry, QWidget* parent)
 {
     auto* widget = new QRadioButton(toQ(option.caption()), parent ? parent : m_client);
-    widget->setGeometry(geometry);
+    widget->setGeometry(m_scale.rect(geometry));
     widget->setChecked(option.value());
     auto sync = [widget, &option] {
         if (widget->isChecked() != option.value()) {

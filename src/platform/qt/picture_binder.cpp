@@ -15,7 +15,7 @@ namespace movesta {
 PictureButton* FormView::bindPicture(Picture& picture, QRect geometry)
 {
     auto* widget = new PictureButton(toQ(picture.picture()), m_client);
-    widget->setGeometry(geometry);
+    widget->setGeometry(m_scale.rect(geometry));
     // Tab, never a mouse click: a click on a picture acts and leaves the focus where it was.
     if (picture.onClick)
         widget->setFocusPolicy(Qt::TabFocus);

@@ -14,6 +14,8 @@
 #include <QPointer>
 #include <QStyle>
 
+#include "platform/qt/twips.h"
+
 namespace movesta {
 
 namespace {
@@ -194,6 +196,7 @@ void ClickableButton::focusOutEvent(QFocusEvent* event)
 PictureButton::PictureButton(const QString& picture, QWidget* parent)
     : ClickableButton(parent)
     , m_picture(picture)
+    , m_scale(LayoutScale::ofApplicationFont().factor())
 {}
 
 QSize PictureButton::sizeHint() const
@@ -204,7 +207,7 @@ QSize PictureButton::sizeHint() const
 
 void PictureButton::paintEvent(QPaintEvent*)
 {
-    const QPixmap pixmap = picturePixmap(m_picture, devicePixelRatioF());
+    const QPixmap pixmap = picturePixmap(m_picture, devicePixelRatioF() * m_scale);
     if (pixmap.isNull())
         return;
     QPainter painter(this);

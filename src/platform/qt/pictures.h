@@ -64,6 +64,7 @@ protected:
 
 private:
     QString m_picture;
+    double m_scale; // the application font's: a grown picture is drawn from its finer render
 };
 
 // A text drawn as a label draws it (in its foreground role's colour, aligned in its box), for a link.

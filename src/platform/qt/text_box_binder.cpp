@@ -26,7 +26,7 @@ std::function<bool(QEvent&)> FormView::typedKeys(TextBox& box)
 QLineEdit* FormView::bindTextBox(TextBox& box, QRect geometry, Qt::Alignment alignment)
 {
     auto* widget = new QLineEdit(m_client);
-    widget->setGeometry(geometry);
+    widget->setGeometry(m_scale.rect(geometry));
     widget->setAlignment(alignment);
     widget->setText(toQ(box.text()));
     auto sync = [widget, &box] {
