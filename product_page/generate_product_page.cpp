@@ -81,5 +81,12 @@ int main(int argc, char** argv)
         std::cerr << "generate_product_page: cannot write " << argv[1] << '\n';
         return 1;
     }
+    for (const movesta::HelpPage& help : movesta::RenderHelpPages()) {
+        const std::filesystem::path path = std::filesystem::path(argv[1]).parent_path() / help.file;
+        if (!WriteFile(path, help.html)) {
+            std::cerr << "generate_product_page: cannot write " << path.string() << '\n';
+            return 1;
+        }
+    }
     return 0;
 }

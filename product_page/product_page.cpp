@@ -413,4 +413,22 @@ std::string RenderProductPage(std::string_view version, const ProductPagePicture
     return out;
 }
 
+std::vector<HelpPage> RenderHelpPages()
+{
+    std::vector<HelpPage> pages;
+    for (const WindowHelp& help : WindowHelps()) {
+        std::string target = "index.html#";
+        AppendMarkup(target, help.section);
+        std::string html = "<!DOCTYPE html>\n<html lang=\"en\">\n<head>\n<meta charset=\"utf-8\">\n"
+                           "<meta http-equiv=\"refresh\" content=\"0; url=" +
+                           target + "\">\n<title>Movesta help: ";
+        AppendMarkup(html, help.heading);
+        html += "</title>\n</head>\n<body>\n<p><a href=\"" + target + "\">Movesta help: ";
+        AppendMarkup(html, help.heading);
+        html += "</a></p>\n</body>\n</html>\n";
+        pages.push_back({"help-" + std::string(help.section) + ".html", std::move(html)});
+    }
+    return pages;
+}
+
 } // namespace movesta

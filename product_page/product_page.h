@@ -13,6 +13,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace movesta {
 
@@ -26,5 +27,14 @@ struct ProductPagePictures {
 // The whole page. `version` is shown in its header and footer. Throws SessionError when a
 // worked example or a menu command cannot be read from the windows.
 std::string RenderProductPage(std::string_view version, const ProductPagePictures& pictures);
+
+// A page of its own beside the product page for each window's part, which sends the browser on to
+// that part ("help-planner.html" to "index.html#planner"). F1 opens these: desktops hand a browser
+// a local file by its path, which loses what follows a '#'.
+struct HelpPage {
+    std::string file; // its name, beside index.html
+    std::string html;
+};
+std::vector<HelpPage> RenderHelpPages();
 
 } // namespace movesta

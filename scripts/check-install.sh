@@ -63,6 +63,10 @@ for shot in main_window planner time_to_burn diary my_activities; do
 done
 
 [ -f "$page" ] || fail "product page missing: $page"
+# F1's page for each window, beside it.
+for section in main-window planner time-to-burn diary my-activities; do
+    grep -q "url=index.html#$section\"" "${page%/*}/help-$section.html" 2>/dev/null || fail "no help page for $section"
+done
 rows="$(sed -n '/<table id="catalogue-table">/,/<\/tbody>/p' "$page" | grep -c '^<tr>' || true)"
 [ "$rows" -eq 478 ] || fail "the product page holds $rows catalogue rows instead of 478"
 

@@ -42,8 +42,12 @@ void Window::tellHeldBack()
 
 void Window::ShowHelp()
 {
+    // Not "index.html#part": desktops open a local file by its path, without what follows '#'.
+    // The window's help page beside the product page sends the browser on to its part.
+    const std::string page = desktop().productPageAddress();
     const std::string section = helpSection();
-    desktop().openAddress(desktop().productPageAddress() + (section.empty() ? "" : "#" + section));
+    desktop().openAddress(
+        section.empty() ? page : page.substr(0, page.rfind('/') + 1) + "help-" + section + ".html");
 }
 
 void Window::unload()

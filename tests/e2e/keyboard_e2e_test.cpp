@@ -478,7 +478,9 @@ TEST(KeyboardE2E, F1OpensTheHelpAtTheWindowsOwnPart)
         const Window& window = *s.app.windows->find(id);
         ASSERT_TRUE(s.app.activate(window)) << id;
         press(Qt::Key_F1);
-        const std::string help = s.app.desktop.productPageAddress() + "#" + window.helpSection();
+        const std::string page = s.app.desktop.productPageAddress();
+        const std::string help =
+            page.substr(0, page.rfind('/') + 1) + "help-" + window.helpSection() + ".html";
         EXPECT_EQ(s.app.desktop.opened, std::vector<std::string>{help}) << id;
         s.app.desktop.opened.clear();
     }

@@ -225,9 +225,20 @@ TEST(ProductPage, NeedsNothingFromOutsideAndItsLinksLeadSomewhere)
     }
     for (const std::string& source : AttributeValues(page, "src"))
         EXPECT_EQ(source.rfind("data:", 0), 0u) << source;
-    // F1 links into the page at each window's part, which holds that window's keys.
-    for (const std::string section : {"main-window", "planner", "time-to-burn", "diary"})
+    // F1 opens each window's help page, which sends the browser on to the window's part of the
+    // page, which holds that window's keys.
+    std::set<std::string> helped;
+    for (const HelpPage& help : RenderHelpPages()) {
+        const std::vector<std::string> to = AttributeValues(help.html, "href");
+        ASSERT_EQ(to.size(), 1u) << help.file;
+        const std::string section = to[0].substr(to[0].find('#') + 1);
+        EXPECT_EQ(help.file, "help-" + section + ".html");
+        EXPECT_NE(help.html.find("content=\"0; url=index.html#" + section + "\""), std::string::npos);
         EXPECT_TRUE(ids.count(section) && !BodyRows(page, section + "-help").empty()) << section;
+        helped.insert(section);
+    }
+    EXPECT_EQ(helped,
+              (std::set<std::string>{"main-window", "planner", "time-to-burn", "diary", "my-activities"}));
 }
 
 TEST(ProductPage, PicturesAreEmbeddedByteForByte)
