@@ -68,16 +68,19 @@ ListedActivities::ListedActivities(DiaryStore& store)
     mark = {.first = static_cast<int>(kCatalogue.size()), .text = kOwnActivityMark};
 }
 
-int ListedActivities::rowOfOwn(std::int64_t id) const
+ListedActivities::Kept ListedActivities::keep(int chosen, const std::string& chosenName,
+                                              const std::vector<std::int64_t>& before) const
 {
-    const auto at = std::find(ownIds.begin(), ownIds.end(), id);
-    return at == ownIds.end() ? -1 : static_cast<int>(kCatalogue.size() + (at - ownIds.begin()));
-}
-
-std::int64_t ListedActivities::ownIdOf(int row) const
-{
-    const int own = row - static_cast<int>(kCatalogue.size());
-    return own >= 0 && own < static_cast<int>(ownIds.size()) ? ownIds[static_cast<std::size_t>(own)] : 0;
+    const int own = chosen - static_cast<int>(kCatalogue.size());
+    if (own < 0)
+        return {.row = chosen, .renamed = false};
+    const auto at = own < static_cast<int>(before.size())
+                        ? std::find(ownIds.begin(), ownIds.end(), before[static_cast<std::size_t>(own)])
+                        : ownIds.end();
+    if (at == ownIds.end())
+        return {.row = -1, .renamed = false};
+    const auto row = kCatalogue.size() + static_cast<std::size_t>(at - ownIds.begin());
+    return {.row = static_cast<int>(row), .renamed = names[row] != chosenName};
 }
 
 std::string CheckOwnActivityName(const std::string& name, const std::vector<OwnActivity>& others)

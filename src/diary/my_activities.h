@@ -32,10 +32,14 @@ struct ListedActivities {
     std::vector<std::int64_t> ownIds; // of the rows after the catalogue's, in order
     ItemMark mark;                    // marks those rows
     explicit ListedActivities(DiaryStore& store);
-    // The row of the own activity `id`; -1 when it is gone.
-    int rowOfOwn(std::int64_t id) const;
-    // The own activity's id of a row; 0 for a catalogue row.
-    std::int64_t ownIdOf(int row) const;
+    // Where the row `chosen` of the list as it was (its own activities `before`, the row's name
+    // `chosenName`) stands now: a catalogue row where it was, an own one by its id (-1 when it is
+    // gone), and whether it was renamed.
+    struct Kept {
+        int row;
+        bool renamed;
+    };
+    Kept keep(int chosen, const std::string& chosenName, const std::vector<std::int64_t>& before) const;
 };
 
 // The message that says which rule a name breaks, or empty when it keeps them all: 1 to 120

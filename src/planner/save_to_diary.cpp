@@ -70,15 +70,10 @@ void Form7::mak_Click()
 
 void Form7::ShowOwnActivities()
 {
-    const int chosen = Combo1.listIndex();
-    const std::int64_t chosenOwn = chosen >= static_cast<int>(kCatalogueRows)
-                                       ? m_ownIds.at(static_cast<std::size_t>(chosen) - kCatalogueRows)
-                                       : 0;
     ListedActivities listed(m_diary);
-    const int keep = chosenOwn ? listed.rowOfOwn(chosenOwn) : chosen;
-    const bool renamed =
-        keep >= 0 && chosenOwn &&
-        listed.names[static_cast<std::size_t>(keep)] != Combo1.items()[static_cast<std::size_t>(chosen)];
+    const int chosen = Combo1.listIndex();
+    const auto [keep, renamed] =
+        listed.keep(chosen, chosen >= 0 ? Combo1.items()[static_cast<std::size_t>(chosen)] : "", m_ownIds);
     Combo1.setItems(std::move(listed.names), keep);
     Combo1.setItemMark(listed.mark);
     Combo2.setItems(std::move(listed.kilojoules), keep);

@@ -116,12 +116,8 @@ void Form4::List1_Click()
 
 void Form4::ShowOwnActivities()
 {
-    const int chosen = List1.listIndex();
     ListedActivities listed(m_diary);
-    const auto own = static_cast<std::size_t>(chosen) - kCatalogueRows;
-    const int keep = chosen >= static_cast<int>(kCatalogueRows) ? listed.rowOfOwn(m_ownIds.at(own)) : chosen;
-    const bool renamed = keep >= static_cast<int>(kCatalogueRows) &&
-                         listed.names[static_cast<std::size_t>(keep)] != List1.item(chosen);
+    const auto [keep, renamed] = listed.keep(List1.listIndex(), List1.text(), m_ownIds);
     List1.setItems(std::move(listed.names), keep);
     List1.setItemMark(listed.mark);
     List2.setItems(std::move(listed.kilojoules), keep);
